@@ -1,0 +1,102 @@
+#include "numerology.h"
+
+#include <array>
+
+namespace {
+
+// 64 bits: even a text of billions of nines cannot overflow the sum.
+qint64 DigitSum(const QString &text)
+{
+    qint64 sum = 0;
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            sum += c.unicode() - '0';
+    }
+    return sum;
+}
+
+} // namespace
+
+qint16 ReduceOnce(const QString &text)
+{
+    // The fold takes the first and the last digit only, whatever the length;
+    // from the lists' own texts the sum never has more than two digits.
+    const qint64 sum = DigitSum(text);
+    const QString digits = QString::number(sum);
+    if (digits.size() < 2)
+        return qint16(sum);
+    return qint16((digits.front().unicode() - '0') + (digits.back().unicode() - '0'));
+}
+
+qint16 MonthValue(const QString &monthName)
+{
+    static const std::array<QLatin1StringView, 12> names = {
+        QLatin1StringView("January"), QLatin1StringView("February"), QLatin1StringView("March"),
+        QLatin1StringView("April"),   QLatin1StringView("May"),      QLatin1StringView("June"),
+        QLatin1StringView("July"),    QLatin1StringView("August"),   QLatin1StringView("September"),
+        QLatin1StringView("October"), QLatin1StringView("November"), QLatin1StringView("December"),
+    };
+    static constexpr std::array<qint16, 12> values = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (monthName == names[i])
+            return values[i];
+    }
+    return 0;
+}
+
+qint16 ComputeLifePath(const QString &dayText, const QString &monthName, const QString &yearText)
+{
+    const qint16 day = ReduceOnce(dayText);
+    const qint16 month = MonthValue(monthName);
+    const qint16 year = ReduceOnce(yearText);
+    const qint16 total = qint16(day + month + year);
+    if (total == 11 || total == 22)
+        return total;
+    return ReduceOnce(QString::number(total));
+}
+
+qint16 ComputeBirthday(const QString &dayText)
+{
+    // Only blanks are trimmed; anything that is not then a whole number
+    // (or does not fit) counts as no day at all.
+    qsizetype first = 0;
+    qsizetype last = dayText.size();
+    while (first < last && dayText.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && dayText.at(last - 1) == QLatin1Char(' '))
+        --last;
+    bool ok = false;
+    const int value = dayText.mid(first, last - first).toInt(&ok);
+    if (!ok || value < -32768 || value > 32767)
+        return 0;
+    return qint16(value);
+}
+
+qint16 LifePathRootOf(qint16 lifePathNumber)
+{
+    if (lifePathNumber == 11)
+        return 2;
+    if (lifePathNumber == 22)
+        return 4;
+    return lifePathNumber;
+}
+
+qint16 BirthdayRootOf(qint16 birthdayNumber)
+{
+    if (birthdayNumber < 1)
+        return 0;
+    return qint16(1 + (birthdayNumber - 1) % 9);
+}
+
+Reading ComputeReading(const QString &dayText, const QString &monthName, const QString &yearText)
+{
+    Reading r;
+    r.DayText = dayText;
+    r.MonthName = monthName;
+    r.YearText = yearText;
+    r.LifePathNumber = ComputeLifePath(dayText, monthName, yearText);
+    r.LifePathRoot = LifePathRootOf(r.LifePathNumber);
+    r.BirthdayNumber = ComputeBirthday(dayText);
+    r.BirthdayRoot = BirthdayRootOf(r.BirthdayNumber);
+    return r;
+}

@@ -1,0 +1,6 @@
+#include "updatereminder.h"
+
+void CheckUpdateReminder(const QDate &today)
+{
+    Q_UNUSED(today);
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs one whole-program test script on a private Xvfb display with a window
+# manager, in a throw-away home so the user's own settings are never touched.
+#   run-under-xvfb.sh TEST_SCRIPT GEMVARA_EXECUTABLE
+set -euo pipefail
+
+script=$1
+export GEMVARA_EXE=$2
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/gemvara-e2e.XXXXXX")
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export E2E_WORK=$work
+unset QT_QPA_PLATFORM
+
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  pkill -KILL -f "^$GEMVARA_EXE" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display number itself and writes it to a file.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
+if command -v openbox >/dev/null; then
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  sleep 0.5
+fi
+
+bash "$script"

@@ -1,0 +1,229 @@
+// The reading arithmetic and the gemstone table, checked against worked
+// dates and over every date the main window's lists can form.
+#include "gemstones.h"
+#include "numerology.h"
+#include "testmain.h"
+
+#include <QSet>
+
+namespace {
+
+const QStringList Months = {
+    QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+    QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+    QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+    QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+};
+
+} // namespace
+
+class TestNumerology : public QObject
+{
+    Q_OBJECT
+private slots:
+    void worked_dates_data();
+    void worked_dates();
+    void reduce_folds_only_once_data();
+    void reduce_folds_only_once();
+    void month_values_are_exact();
+    void odd_texts_do_not_break_the_sums_data();
+    void odd_texts_do_not_break_the_sums();
+    void roots_outside_the_table_give_no_gemstone();
+    void gemstones_of_worked_dates_data();
+    void gemstones_of_worked_dates();
+    void both_sapphires_and_both_topazes_share_picture_and_text();
+    void every_list_date_keeps_the_invariants();
+};
+
+void TestNumerology::worked_dates_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<int>("lifePath");
+    QTest::addColumn<int>("lifePathRoot");
+    QTest::addColumn<int>("birthday");
+    QTest::addColumn<int>("birthdayRoot");
+
+    QTest::newRow("1 January 1900") << "1" << "January" << "1900" << 3 << 3 << 1 << 1;
+    QTest::newRow("1 January 1998, master 11") << "1" << "January" << "1998" << 11 << 2 << 1 << 1;
+    QTest::newRow("22 February 1922") << "22" << "February" << "1922" << 11 << 2 << 22 << 4;
+    QTest::newRow("3 September 1999, year 10 gives 22") << "3" << "September" << "1999" << 22 << 4 << 3 << 3;
+    QTest::newRow("1 September 1990, 20 not 11") << "1" << "September" << "1990" << 2 << 2 << 1 << 1;
+    QTest::newRow("29 November 1999") << "29" << "November" << "1999" << 5 << 5 << 29 << 2;
+    QTest::newRow("11 November 1911") << "11" << "November" << "1911" << 7 << 7 << 11 << 2;
+    QTest::newRow("31 December 2050") << "31" << "December" << "2050" << 5 << 5 << 31 << 4;
+}
+
+void TestNumerology::worked_dates()
+{
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    const Reading r = ComputeReading(day, month, year);
+    QCOMPARE(r.DayText, day);
+    QCOMPARE(r.MonthName, month);
+    QCOMPARE(r.YearText, year);
+    QTEST(int(r.LifePathNumber), "lifePath");
+    QTEST(int(r.LifePathRoot), "lifePathRoot");
+    QTEST(int(r.BirthdayNumber), "birthday");
+    QTEST(int(r.BirthdayRoot), "birthdayRoot");
+}
+
+void TestNumerology::reduce_folds_only_once_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("one digit") << "7" << 7;
+    QTest::newRow("day 19 folds to 1") << "19" << 1;
+    QTest::newRow("day 28") << "28" << 1;
+    QTest::newRow("day 29 gives 2, no master") << "29" << 2;
+    QTest::newRow("1999: 28 stays 10") << "1999" << 10;
+    QTest::newRow("1909: 19 stays 10") << "1909" << 10;
+    QTest::newRow("1900: 10 gives 1") << "1900" << 1;
+    QTest::newRow("2008: 10 gives 1") << "2008" << 1;
+    QTest::newRow("1998: 27 gives 9") << "1998" << 9;
+    QTest::newRow("2009: 11 gives 2") << "2009" << 2;
+    QTest::newRow("non-digits add nothing") << "1a9-9 9!" << 10;
+    QTest::newRow("arabic-indic digits are not 0-9") << QString::fromUtf8("\u0661\u0662") << 0;
+    QTest::newRow("5000 nines: 45000 folds to 4 + 0") << QString(5000, QLatin1Char('9')) << 4;
+}
+
+void TestNumerology::reduce_folds_only_once()
+{
+    QFETCH(QString, text);
+    QTEST(int(ReduceOnce(text)), "value");
+}
+
+void TestNumerology::month_values_are_exact()
+{
+    const QList<int> expected = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3};
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(int(MonthValue(Months[i])), expected[i]);
+    QCOMPARE(int(MonthValue(QStringLiteral("january"))), 0);
+    QCOMPARE(int(MonthValue(QStringLiteral(" May"))), 0);
+    QCOMPARE(int(MonthValue(QString())), 0);
+}
+
+void TestNumerology::odd_texts_do_not_break_the_sums_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<int>("lifePath");
+    QTest::addColumn<int>("birthday");
+    QTest::newRow("unknown month counts 0") << "1" << "Smarch" << "1900" << 2 << 1;
+    QTest::newRow("everything empty") << "" << "" << "" << 0 << 0;
+    QTest::newRow("day with blanks") << "  7 " << "July" << "2000" << 7 << 7;
+    QTest::newRow("non-numeric day") << "x" << "July" << "2000" << 9 << 0;
+    QTest::newRow("day too large for 16 bits") << "99999" << "July" << "2000" << 9 << 0;
+}
+
+void TestNumerology::odd_texts_do_not_break_the_sums()
+{
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    const Reading r = ComputeReading(day, month, year);
+    QTEST(int(r.LifePathNumber), "lifePath");
+    QTEST(int(r.BirthdayNumber), "birthday");
+    if (r.BirthdayNumber == 0)
+        QVERIFY(!GemForRoots(r.LifePathRoot, r.BirthdayRoot).has_value());
+}
+
+void TestNumerology::roots_outside_the_table_give_no_gemstone()
+{
+    for (qint16 bad : {qint16(0), qint16(10), qint16(-1), qint16(11), qint16(32767)}) {
+        QVERIFY(!GemForRoots(bad, 1).has_value());
+        QVERIFY(!GemForRoots(1, bad).has_value());
+    }
+    QVERIFY(GemPicturePath(0).isEmpty());
+    QVERIFY(GemPicturePath(10).isEmpty());
+}
+
+void TestNumerology::gemstones_of_worked_dates_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<QString>("key");
+
+    QTest::newRow("1 January 1900") << "1" << "January" << "1900" << "Yellow Topaz" << 9 << "topaz.jpg";
+    QTest::newRow("2 July 1900") << "2" << "July" << "1900" << "Golden Topaz" << 9 << "topaz.jpg";
+    QTest::newRow("1 June 1900") << "1" << "June" << "1900" << "Golden Topaz" << 9 << "topaz.jpg";
+    QTest::newRow("1 March 1900, the one Ruby") << "1" << "March" << "1900" << "Ruby" << 8 << "ruby.jpg";
+    QTest::newRow("29 November 1999")
+        << "29" << "November" << "1999" << QString::fromUtf8("Cat\u2019s Eye") << 3 << "cat's eye.jpg";
+    QTest::newRow("9 September 1900") << "9" << "September" << "1900" << "Coral" << 4 << "coral.jpg";
+    QTest::newRow("9 January 1900") << "9" << "January" << "1900" << "Moonstone" << 7 << "moonstone.jpg";
+    QTest::newRow("3 September 1999") << "3" << "September" << "1999" << "Yellow Topaz" << 9 << "topaz.jpg";
+    QTest::newRow("6 May 1900") << "6" << "May" << "1900" << "Yellow Topaz" << 9 << "topaz.jpg";
+}
+
+void TestNumerology::gemstones_of_worked_dates()
+{
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    const Reading r = ComputeReading(day, month, year);
+    const auto gem = GemForRoots(r.LifePathRoot, r.BirthdayRoot);
+    QVERIFY(gem.has_value());
+    QTEST(gem->name, "name");
+    QTEST(int(gem->picture), "picture");
+    QTEST(GemPictureKey(gem->picture), "key");
+}
+
+void TestNumerology::both_sapphires_and_both_topazes_share_picture_and_text()
+{
+    const auto light = GemForRoots(1, 4);
+    const auto blue = GemForRoots(1, 8);
+    QCOMPARE(light->name, QStringLiteral("Light Blue Sapphire"));
+    QCOMPARE(blue->name, QStringLiteral("Blue Sapphire"));
+    QCOMPARE(light->picture, blue->picture);
+    QCOMPARE(light->description, blue->description);
+
+    const auto yellow = GemForRoots(1, 1);
+    const auto golden = GemForRoots(1, 2);
+    QCOMPARE(yellow->name, QStringLiteral("Yellow Topaz"));
+    QCOMPARE(golden->name, QStringLiteral("Golden Topaz"));
+    QCOMPARE(yellow->picture, golden->picture);
+    QCOMPARE(yellow->description, golden->description);
+}
+
+void TestNumerology::every_list_date_keeps_the_invariants()
+{
+    const QSet<int> lifePaths = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22};
+    QSet<int> seenLifePaths;
+    QSet<QString> seenGems;
+    int rubies = 0;
+    for (int day = 1; day <= 31; ++day) {
+        for (const QString &month : Months) {
+            for (int year = 1900; year <= 2050; ++year) {
+                const Reading r = ComputeReading(QString::number(day), month, QString::number(year));
+                QVERIFY2(lifePaths.contains(r.LifePathNumber), qPrintable(QString::number(r.LifePathNumber)));
+                QVERIFY(r.LifePathRoot >= 1 && r.LifePathRoot <= 9);
+                QCOMPARE(int(r.BirthdayNumber), day);
+                QVERIFY(r.BirthdayRoot >= 1 && r.BirthdayRoot <= 9);
+                // The birthday root equals the day's own contribution.
+                QCOMPARE(r.BirthdayRoot, ReduceOnce(QString::number(day)));
+                const auto gem = GemForRoots(r.LifePathRoot, r.BirthdayRoot);
+                QVERIFY(gem.has_value());
+                QVERIFY(gem->picture >= 1 && gem->picture <= GemPictureCount);
+                seenLifePaths.insert(r.LifePathNumber);
+                seenGems.insert(gem->name);
+            }
+        }
+    }
+    QCOMPARE(seenLifePaths, lifePaths);
+    QCOMPARE(seenGems.size(), 11);
+    for (qint16 row = 1; row <= 9; ++row)
+        for (qint16 col = 1; col <= 9; ++col)
+            rubies += GemForRoots(row, col)->name == QLatin1String("Ruby");
+    QCOMPARE(rubies, 1);
+}
+
+GEMVARA_TEST_MAIN(TestNumerology)
+#include "test_numerology.moc"

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTest>
+
+// Like QTEST_MAIN, but settings go to Qt's test location, never to the
+// real user's configuration.
+#define GEMVARA_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        QStandardPaths::setTestModeEnabled(true);                                                  \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestClass tc;                                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }

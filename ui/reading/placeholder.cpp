@@ -1,0 +1,1 @@
+// Replaced by the reading and About windows.
