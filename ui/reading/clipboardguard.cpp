@@ -1,0 +1,1 @@
+#include "clipboardguard.h"

@@ -1,0 +1,2 @@
+#include "frmAbout.h"
+#include "ui_frmAbout.h"

@@ -1,0 +1,2 @@
+#include "frmDisplay.h"
+#include "ui_frmDisplay.h"

@@ -1,0 +1,2 @@
+#pragma once
+// Placeholder; the window is built from frmDisplay.ui.
