@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
-  xvfb xauth xdotool x11-utils xclip openbox imagemagick
+  xvfb xauth xdotool x11-utils xclip openbox imagemagick xdg-utils
   fonts-dejavu-core
 )
 
