@@ -9,6 +9,8 @@ packages=(
   libbenchmark-dev
   xvfb xauth xdotool x11-utils xclip openbox imagemagick xdg-utils
   fonts-dejavu-core
+  desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 missing=()
