@@ -1,0 +1,40 @@
+// Arbitrary day, month and year texts through the reading arithmetic and
+// the lookups that follow it. Input: three texts separated by 0x00 bytes.
+#include "catalogue.h"
+#include "gemstones.h"
+#include "numerology.h"
+
+#include <QByteArrayList>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArrayList parts =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)).split('\0');
+    const QString day = QString::fromUtf8(parts.value(0));
+    const QString month = QString::fromUtf8(parts.value(1));
+    const QString year = QString::fromUtf8(parts.value(2));
+
+    const Reading r = ComputeReading(day, month, year);
+
+    // Whatever the texts, the numbers stay in the ranges the windows show.
+    const qint16 lp = r.LifePathNumber;
+    if (lp < 0 || (lp > 9 && lp != 11 && lp != 22))
+        std::abort();
+    if (r.LifePathRoot < 0 || r.LifePathRoot > 9 || r.BirthdayRoot < 0 || r.BirthdayRoot > 9)
+        std::abort();
+    if (r.BirthdayNumber >= 1 && r.BirthdayRoot != 1 + (r.BirthdayNumber - 1) % 9)
+        std::abort();
+
+    const auto gem = GemForRoots(r.LifePathRoot, r.BirthdayRoot);
+    const bool inTable = r.LifePathRoot >= 1 && r.BirthdayRoot >= 1;
+    if (gem.has_value() != inTable)
+        std::abort();
+    if (gem && (gem->picture < 1 || gem->picture > GemPictureCount))
+        std::abort();
+    (void)LifePathCatalogue(r.LifePathNumber);
+    (void)BirthdayCatalogue(r.BirthdayNumber);
+    return 0;
+}
