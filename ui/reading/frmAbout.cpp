@@ -1,2 +1,72 @@
 #include "frmAbout.h"
 #include "ui_frmAbout.h"
+
+#include "appicon.h"
+#include "catalogue.h"
+#include "designfonts.h"
+#include "weblinks.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+frmAbout::frmAbout(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmAbout>())
+{
+    ui->setupUi(this);
+    ApplyDesignFonts(this);
+
+    // Title bar with icon, system menu and close box only; the size is fixed.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(455, 256);
+    setWindowIcon(AppIcon());
+    ui->Picture1->setPixmap(AppIcon().pixmap(32, 32));
+
+    ui->Label1->setText(AboutDescription());
+    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + ForumSite());
+
+    // QLabel has no click signal; both links react to a released left button.
+    ui->lblHomePage->installEventFilter(this);
+    ui->lblCobrand->installEventFilter(this);
+
+    // OK is both the default (Enter) and the cancel button (Esc closes every
+    // QDialog); the close box rejects, which is the same here.
+    connect(ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    ui->cmdOK->setFocus(Qt::OtherFocusReason);
+
+    CenterOnScreen();
+}
+
+frmAbout::~frmAbout() = default;
+
+bool frmAbout::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *label = qobject_cast<QWidget *>(watched);
+        // A press that is dragged off the label before release is no click.
+        if (mouse->button() == Qt::LeftButton && label
+            && label->rect().contains(mouse->position().toPoint())) {
+            if (watched == ui->lblHomePage)
+                OpenHomePage();
+            else if (watched == ui->lblCobrand)
+                OpenFullBrandPage(); // the details of the offer in Label3, not co-branding
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::CenterOnScreen()
+{
+    // Centred on the screen rather than over the parent. Moving here marks
+    // the window as placed, so QDialog does not re-centre it over the parent.
+    QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
