@@ -1,0 +1,188 @@
+#include "weblinks.h"
+
+#include "messageboxwatcher.h"
+#include "testmain.h"
+#include "urlrecorder.h"
+
+#include <QApplication>
+#include <QSet>
+#include <QWidget>
+
+namespace {
+
+using Routine = void (*)();
+
+struct Link
+{
+    const char *name;
+    Routine open;
+};
+
+const Link kLinks[] = {
+    {"OpenHomePage", OpenHomePage},
+    {"OpenSoftwaresPage", OpenSoftwaresPage},
+    {"OpenDonatePage", OpenDonatePage},
+    {"OpenOnlineHelp", OpenOnlineHelp},
+    {"OpenCoBrandPage", OpenCoBrandPage},
+    {"OpenFullBrandPage", OpenFullBrandPage},
+    {"OpenDownloadPage", OpenDownloadPage},
+    {"OpenReferralPage", OpenReferralPage},
+};
+
+Routine RoutineNamed(const QString &name)
+{
+    for (const Link &link : kLinks) {
+        if (name == QLatin1String(link.name))
+            return link.open;
+    }
+    return nullptr;
+}
+
+// An already encoded referral query: "&" inside a value, blanks, a line break.
+const QString kEncodedQuery = QStringLiteral("?taf1=Ann%20%26%20Bob&taf3=Your%20Message%0D%0A");
+
+} // namespace
+
+class TestWebLinks : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { ReferralAddress().clear(); }
+    void cleanup() { ReferralAddress().clear(); }
+
+    void sitesAreBareHttpRoots_data();
+    void sitesAreBareHttpRoots();
+    void eachLinkOpensItsAddressOncePerCall_data();
+    void eachLinkOpensItsAddressOncePerCall();
+    void addressesPassThroughUnchanged_data();
+    void addressesPassThroughUnchanged();
+    void unopenableAddressLeavesProgramAsItWas_data();
+    void unopenableAddressLeavesProgramAsItWas();
+    void referralPageOpensWhateverTheModuleHoldsNow();
+};
+
+void TestWebLinks::sitesAreBareHttpRoots_data()
+{
+    QTest::addColumn<QString>("site");
+    QTest::newRow("forum") << ForumSite();
+    QTest::newRow("help") << HelpSite();
+    QTest::newRow("product") << ProductSite();
+}
+
+void TestWebLinks::sitesAreBareHttpRoots()
+{
+    // The paths of the link table are appended to these, so a configured
+    // value with a path or a trailing slash would break every address.
+    QFETCH(QString, site);
+    QVERIFY2(site.startsWith(QLatin1String("http://")), qPrintable(site));
+    const QUrl url(site, QUrl::StrictMode);
+    QVERIFY2(url.isValid() && !url.host().isEmpty(), qPrintable(site));
+    QVERIFY2(url.path().isEmpty(), qPrintable(site));
+    QVERIFY(!url.hasQuery() && !url.hasFragment());
+}
+
+void TestWebLinks::eachLinkOpensItsAddressOncePerCall_data()
+{
+    QTest::addColumn<QString>("routine");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("home: bare root, no slash") << "OpenHomePage" << ForumSite();
+    QTest::newRow("softwares: no trailing slash") << "OpenSoftwaresPage" << ForumSite() + "/orvantasoftwares";
+    QTest::newRow("donate") << "OpenDonatePage" << HelpSite() + "/donate.html";
+    QTest::newRow("online help") << "OpenOnlineHelp" << ProductSite() + "/gemvara-free-help.html";
+    QTest::newRow("co-brand") << "OpenCoBrandPage" << HelpSite() + "/co-brand.html";
+    QTest::newRow("full brand") << "OpenFullBrandPage" << HelpSite() + "/fully-branded.html";
+    QTest::newRow("download") << "OpenDownloadPage" << ProductSite() + "/download-gemvara-free.html";
+    QTest::newRow("referral") << "OpenReferralPage" << ReferralPageAddress() + kEncodedQuery;
+}
+
+void TestWebLinks::eachLinkOpensItsAddressOncePerCall()
+{
+    QFETCH(QString, routine);
+    QFETCH(QString, address);
+    const Routine open = RoutineNamed(routine);
+    QVERIFY(open);
+    if (open == OpenReferralPage)
+        ReferralAddress() = address;
+
+    UrlRecorder recorder;
+    open();
+    QCOMPARE(recorder.addresses(), QStringList{address});
+    QCOMPARE(recorder.urls().first().toEncoded(), address.toLatin1());
+
+    // No check whether the page is already showing: a second call opens it again.
+    open();
+    QCOMPARE(recorder.addresses(), QStringList({address, address}));
+}
+
+void TestWebLinks::addressesPassThroughUnchanged_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("bare root") << "http://www.example.com";
+    QTest::newRow("trailing slash kept") << "http://www.example.com/dir/";
+    QTest::newRow("encoded referral query") << ReferralPageAddress() + kEncodedQuery;
+    QTest::newRow("encoded slash in path") << "http://www.example.com/a%2Fb";
+    QTest::newRow("encoded UTF-8 and percent") << "http://www.example.com/p?q=Ren%C3%A9e&r=100%25";
+    QTest::newRow("plus stays plus") << "http://www.example.com/p?q=a+b";
+    QTest::newRow("empty values") << "http://www.example.com/p?taf1=&taf2=";
+}
+
+void TestWebLinks::addressesPassThroughUnchanged()
+{
+    // The referral query arrives encoded; encoding it again would turn
+    // "%20" into "%2520" and the friend would get garbage.
+    QFETCH(QString, address);
+    UrlRecorder recorder;
+    OpenWebPage(address);
+    QCOMPARE(recorder.addresses(), QStringList{address});
+}
+
+void TestWebLinks::unopenableAddressLeavesProgramAsItWas_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blank in host") << "http://www.exa mple.com";
+    QTest::newRow("bad port") << "http://www.example.com:99999999/";
+}
+
+void TestWebLinks::unopenableAddressLeavesProgramAsItWas()
+{
+    QFETCH(QString, address);
+    QWidget window;
+    window.show();
+    const auto before = QApplication::topLevelWidgets();
+    const QSet<QWidget *> topLevelsBefore(before.cbegin(), before.cend());
+
+    MessageBoxWatcher boxes;
+    UrlRecorder recorder;
+    OpenWebPage(address);
+    QCoreApplication::processEvents();
+
+    QVERIFY(recorder.urls().isEmpty());
+    QCOMPARE(boxes.count(), 0);
+    const auto topLevels = QApplication::topLevelWidgets();
+    QCOMPARE(QSet<QWidget *>(topLevels.cbegin(), topLevels.cend()), topLevelsBefore);
+    QVERIFY(window.isVisible());
+}
+
+void TestWebLinks::referralPageOpensWhateverTheModuleHoldsNow()
+{
+    UrlRecorder recorder;
+    MessageBoxWatcher boxes;
+
+    // Nothing sent yet: nothing to open, and nothing said about it.
+    OpenReferralPage();
+    QVERIFY(recorder.urls().isEmpty());
+    QCOMPARE(boxes.count(), 0);
+
+    const QString first = ReferralPageAddress() + QStringLiteral("?taf1=Ann");
+    const QString second = ReferralPageAddress() + kEncodedQuery;
+    ReferralAddress() = first;
+    OpenReferralPage();
+    ReferralAddress() = second;
+    OpenReferralPage();
+    QCOMPARE(recorder.addresses(), QStringList({first, second}));
+}
+
+GEMVARA_TEST_MAIN(TestWebLinks)
+#include "test_weblinks.moc"
