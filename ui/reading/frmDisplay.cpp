@@ -1,2 +1,161 @@
 #include "frmDisplay.h"
 #include "ui_frmDisplay.h"
+
+#include "appicon.h"
+#include "catalogue.h"
+#include "clipboardguard.h"
+#include "designfonts.h"
+#include "exitscreen.h"
+#include "gempictures.h"
+#include "weblinks.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTabBar>
+
+namespace {
+
+// Blue sapphire: what the picture box shows until a reading sets it.
+constexpr qint16 PlaceholderPicture = 2;
+
+const QColor Magenta(255, 0, 255);
+
+// Read-only look of every text box: magenta text on the button face.
+void StyleTextBox(QPlainTextEdit *box, const QColor &face)
+{
+    QPalette palette = box->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, face);
+        palette.setColor(group, QPalette::Text, Magenta);
+    }
+    box->setPalette(palette);
+}
+
+bool IsLeftClickInside(QWidget *widget, QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    return mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint());
+}
+
+} // namespace
+
+frmDisplay::frmDisplay(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::frmDisplay>())
+{
+    ui->setupUi(this);
+    ApplyDesignFonts(this);
+
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(496, 360);
+    setWindowIcon(AppIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The program ends from the exit screen only, never because this
+    // window happened to be the last one on screen.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    for (int i = 0; i < ui->SSTab1->count(); ++i)
+        ui->SSTab1->tabBar()->setTabTextColor(i, Magenta);
+
+    const QColor face = palette().color(QPalette::Button);
+    for (QPlainTextEdit *box : {ui->txtLifeJourneyNumberDisplay, ui->txtLifeJourneyNumberDisplayDesc,
+                                ui->txtBirthdayNumberDisplay, ui->txtBirthdayNumberDisplayDesc,
+                                ui->txtGemstoneDesc})
+        StyleTextBox(box, face);
+
+    // The significance texts and the gemstone description may not be
+    // copied; the two interpretations may.
+    GuardClipboard(ui->txtLifeJourneyNumberDisplay);
+    GuardClipboard(ui->txtBirthdayNumberDisplay);
+    GuardClipboard(ui->txtGemstoneDesc);
+
+    ui->Label61->setText(ForumAdvertisement());
+    ui->picGem->setPixmap(GemPicture(PlaceholderPicture));
+
+    // Co-branding covers the full-branding offer and takes every click.
+    ui->lblCobrand->raise();
+    for (QLabel *link : {ui->Label61, ui->lblCobrand, ui->lblFullBrand})
+        link->installEventFilter(this);
+    connect(ui->cmdback, &QPushButton::clicked, this, &frmDisplay::cmdback_Click);
+
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    ui->SSTab1->setFocus();
+}
+
+frmDisplay::~frmDisplay() = default;
+
+void frmDisplay::setMainWindow(QWidget *mainWindow) { m_mainWindow = mainWindow; }
+QWidget *frmDisplay::mainWindow() const { return m_mainWindow; }
+
+QTabWidget *frmDisplay::SSTab1() const { return ui->SSTab1; }
+QLabel *frmDisplay::lblLifePathNumber() const { return ui->lblLifePathNumber; }
+QPlainTextEdit *frmDisplay::txtLifeJourneyNumberDisplay() const { return ui->txtLifeJourneyNumberDisplay; }
+QPlainTextEdit *frmDisplay::txtLifeJourneyNumberDisplayDesc() const { return ui->txtLifeJourneyNumberDisplayDesc; }
+QLabel *frmDisplay::lblBirthdayNumber() const { return ui->lblBirthdayNumber; }
+QPlainTextEdit *frmDisplay::txtBirthdayNumberDisplay() const { return ui->txtBirthdayNumberDisplay; }
+QPlainTextEdit *frmDisplay::txtBirthdayNumberDisplayDesc() const { return ui->txtBirthdayNumberDisplayDesc; }
+QLabel *frmDisplay::lblGemstoneName() const { return ui->lblGemstoneName; }
+QPlainTextEdit *frmDisplay::txtGemstoneDesc() const { return ui->txtGemstoneDesc; }
+QLabel *frmDisplay::picGem() const { return ui->picGem; }
+
+void frmDisplay::cmdback_Click()
+{
+    // Closing shows the exit screen; the main window then takes its place.
+    close();
+    if (m_mainWindow)
+        m_mainWindow->show();
+    HideExitScreen();
+}
+
+void frmDisplay::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_pagesPlaced) {
+        m_pagesPlaced = true;
+        PlacePageControls();
+        ui->SSTab1->setFocus();
+    }
+}
+
+// The form places page controls relative to the tab control's top-left
+// corner, as the layout was drawn. Qt puts the pages below the tab row,
+// and how far below depends on the style, so the offset is taken off once
+// the tab control has laid its pages out.
+void frmDisplay::PlacePageControls()
+{
+    QWidget *current = ui->SSTab1->currentWidget();
+    if (!current)
+        return;
+    const QPoint offset = current->mapTo(ui->SSTab1, QPoint(0, 0));
+    if (offset.isNull())
+        return;
+    for (int i = 0; i < ui->SSTab1->count(); ++i) {
+        const auto controls = ui->SSTab1->widget(i)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (QWidget *control : controls)
+            control->move(control->pos() - offset);
+    }
+}
+
+void frmDisplay::closeEvent(QCloseEvent *event)
+{
+    ShowExitScreen();
+    event->accept();
+}
+
+bool frmDisplay::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->Label61 && IsLeftClickInside(ui->Label61, event))
+        OpenHomePage();
+    else if (watched == ui->lblCobrand && IsLeftClickInside(ui->lblCobrand, event))
+        OpenCoBrandPage();
+    else if (watched == ui->lblFullBrand && IsLeftClickInside(ui->lblFullBrand, event))
+        OpenFullBrandPage();
+    return QWidget::eventFilter(watched, event);
+}
