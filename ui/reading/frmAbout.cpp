@@ -66,7 +66,15 @@ void frmAbout::CenterOnScreen()
     QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame(QPoint(), size());
+    // Before the first showing the frame is not known yet and the client
+    // area stands in for it; showEvent corrects by the frame's real size.
+    QRect frame(QPoint(), frameGeometry().size());
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
+}
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    CenterOnScreen();
+    QDialog::showEvent(event);
 }
