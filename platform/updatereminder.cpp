@@ -1,6 +1,79 @@
 #include "updatereminder.h"
 
+#include "weblinks.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace {
+
+// ISO 8601, so the stored date reads back the same whatever the user's
+// regional format is.
+constexpr QStringView DateFormat = u"yyyy-MM-dd";
+
+constexpr int QuietDays = 14;
+
+// Stores today's date and tells whether it really reached the store.
+bool StoreDate(QSettings &store, const QDate &today)
+{
+    store.setValue(QLatin1String(ReminderKey), today.toString(DateFormat));
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+bool AskAboutUpdate()
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Gemvara"),
+                    QStringLiteral("There maybe an update to this software available\r"
+                                   "Do you want to check for an update?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    // No window of ours exists yet; keep the question in front of others.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+QString ReminderAppName()
+{
+    return QCoreApplication::applicationName();
+}
+
+void CheckUpdateReminder(QSettings &store, const QDate &today)
+{
+    const QString stored = store.value(QLatin1String(ReminderKey), QString()).toString();
+    if (stored.isEmpty()) {
+        // First start for this user: remember the day, ask nothing.
+        StoreDate(store, today);
+        return;
+    }
+
+    const QDate last = QDate::fromString(stored, DateFormat);
+    if (!last.isValid())
+        return; // edited by hand or damaged: leave it alone, ask nothing
+
+    const qint64 days = today.daysTo(last);
+    if (days >= -QuietDays && days <= QuietDays)
+        return;
+
+    // The date is written before asking, and the question is only put when
+    // the write succeeded: a store that cannot be written (read-only
+    // folder, full disk) would otherwise bring the question back at every
+    // start with no way for the user to make it stop.
+    if (!StoreDate(store, today))
+        return;
+
+    if (AskAboutUpdate())
+        OpenDownloadPage();
+}
+
 void CheckUpdateReminder(const QDate &today)
 {
-    Q_UNUSED(today);
+    // The organisation part is the application name too: Qt refuses to
+    // write a store whose organisation is empty.
+    const QString app = ReminderAppName();
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, app, app);
+    CheckUpdateReminder(store, today);
 }

@@ -1,0 +1,225 @@
+#include "updatereminder.h"
+#include "weblinks.h"
+
+#include "messageboxwatcher.h"
+#include "testmain.h"
+#include "urlrecorder.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QDate Today(2024, 3, 10);
+const QString Question = QStringLiteral(
+    "There maybe an update to this software available\rDo you want to check for an update?");
+
+// A store whose every write fails, holding whatever this map says.
+QSettings::SettingsMap FailingStoreContent;
+bool ReadFailingStore(QIODevice &, QSettings::SettingsMap &map)
+{
+    map = FailingStoreContent;
+    return true;
+}
+bool WriteFailingStore(QIODevice &, const QSettings::SettingsMap &) { return false; }
+
+// Records what the store held at the moment the download page was opened.
+class StoreAtOpen : public QObject
+{
+    Q_OBJECT
+public:
+    StoreAtOpen()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "record");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "record");
+    }
+    ~StoreAtOpen() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+    QString file;
+    QStringList seen;
+public slots:
+    void record(const QUrl &)
+    {
+        seen.append(QSettings(file, QSettings::IniFormat).value(ReminderKey).toString());
+    }
+};
+
+} // namespace
+
+class TestUpdateReminder : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString storeFile() const
+    {
+        const QString app = ReminderAppName();
+        return m_dir.filePath(app + QLatin1Char('/') + app + QStringLiteral(".conf"));
+    }
+    QString stored() const
+    {
+        return QSettings(storeFile(), QSettings::IniFormat).value(ReminderKey).toString();
+    }
+    void seed(const QVariant &value)
+    {
+        QSettings store(storeFile(), QSettings::IniFormat);
+        if (value.isValid())
+            store.setValue(ReminderKey, value);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+    }
+
+    void init()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+    }
+
+    void storeIsPerUserUnderTheAppName()
+    {
+        const QString app = QCoreApplication::applicationName();
+        CheckUpdateReminder(Today);
+        QVERIFY(QFile::exists(storeFile()));
+        QVERIFY(storeFile().endsWith(app + QLatin1Char('/') + app + QStringLiteral(".conf")));
+        QCOMPARE(stored(), QStringLiteral("2024-03-10"));
+    }
+
+    void reminder_data()
+    {
+        QTest::addColumn<QVariant>("seeded"); // invalid: no key at all
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("asks");
+        QTest::addColumn<QString>("storedAfter");
+        QTest::addColumn<QStringList>("pages");
+
+        const QString today = QStringLiteral("2024-03-10");
+        const QStringList none;
+        const QStringList download{ProductSite() + QStringLiteral("/download-gemvara-free.html")};
+        const auto iso = [](const QDate &d) { return QVariant(d.toString(Qt::ISODate)); };
+
+        QTest::newRow("first start") << QVariant() << QMessageBox::Yes << false << today << none;
+        QTest::newRow("empty value is a first start")
+            << QVariant(QString()) << QMessageBox::Yes << false << today << none;
+        QTest::newRow("14 days before") << iso(Today.addDays(-14)) << QMessageBox::Yes << false
+                                        << QStringLiteral("2024-02-25") << none;
+        QTest::newRow("14 days after") << iso(Today.addDays(14)) << QMessageBox::Yes << false
+                                       << QStringLiteral("2024-03-24") << none;
+        QTest::newRow("same day") << QVariant(today) << QMessageBox::Yes << false << today << none;
+        QTest::newRow("15 days before, Yes")
+            << iso(Today.addDays(-15)) << QMessageBox::Yes << true << today << download;
+        QTest::newRow("15 days before, No")
+            << iso(Today.addDays(-15)) << QMessageBox::No << true << today << none;
+        QTest::newRow("15 days after, No (clock set back)")
+            << iso(Today.addDays(15)) << QMessageBox::No << true << today << none;
+        QTest::newRow("across a leap day and a year")
+            << QVariant(QStringLiteral("2023-02-24")) << QMessageBox::Yes << true << today << download;
+        QTest::newRow("regional format is unreadable")
+            << QVariant(QStringLiteral("10/01/2024")) << QMessageBox::Yes << false
+            << QStringLiteral("10/01/2024") << none;
+        QTest::newRow("impossible date") << QVariant(QStringLiteral("2023-02-30"))
+                                         << QMessageBox::Yes << false
+                                         << QStringLiteral("2023-02-30") << none;
+        QTest::newRow("garbage") << QVariant(QStringLiteral("soon")) << QMessageBox::Yes << false
+                                 << QStringLiteral("soon") << none;
+    }
+
+    void reminder()
+    {
+        QFETCH(QVariant, seeded);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, asks);
+        QFETCH(QString, storedAfter);
+        QFETCH(QStringList, pages);
+
+        seed(seeded);
+        UrlRecorder urls;
+        {
+            MessageBoxWatcher boxes({answer});
+            CheckUpdateReminder(Today);
+            QCOMPARE(boxes.count(), asks ? 1 : 0);
+            if (asks) {
+                const auto box = boxes.last();
+                QCOMPARE(box.text, Question);
+                QCOMPARE(box.title, QStringLiteral("Gemvara"));
+                QCOMPARE(box.icon, QMessageBox::Information);
+                QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+                QCOMPARE(box.defaultButton, QMessageBox::Yes);
+            }
+        }
+        QCOMPARE(stored(), storedAfter);
+        QCOMPARE(urls.addresses(), pages);
+
+        // The next start the same day stays quiet whatever happened.
+        MessageBoxWatcher again;
+        CheckUpdateReminder(Today);
+        QCOMPARE(again.count(), 0);
+        QCOMPARE(stored(), storedAfter);
+    }
+
+    void dateIsStoredBeforeTheDownloadPageOpens()
+    {
+        seed(QStringLiteral("2024-01-01"));
+        StoreAtOpen pages;
+        pages.file = storeFile();
+        MessageBoxWatcher boxes({QMessageBox::Yes});
+        CheckUpdateReminder(Today);
+        QCOMPARE(pages.seen, QStringList{QStringLiteral("2024-03-10")});
+    }
+
+    void storeThatCannotBeWritten()
+    {
+        // Writes fail but the old date reads back: asking would bring the
+        // question back at every start, so it is not asked at all.
+        const QSettings::Format failing =
+            QSettings::registerFormat(QStringLiteral("failconf"), ReadFailingStore, WriteFailingStore);
+        QVERIFY(failing != QSettings::InvalidFormat);
+        QSettings::setPath(failing, QSettings::UserScope, m_dir.path());
+        FailingStoreContent = {{QString::fromLatin1(ReminderKey), QStringLiteral("2024-01-01")}};
+        const QString app = ReminderAppName();
+        QDir(m_dir.path()).mkpath(app);
+        QFile file(m_dir.filePath(app + QLatin1Char('/') + app + QStringLiteral(".failconf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old"); // Qt skips reading an empty file
+        file.close();
+
+        UrlRecorder urls;
+        MessageBoxWatcher boxes({QMessageBox::Yes});
+        QSettings store(failing, QSettings::UserScope, app, app);
+        QCOMPARE(store.value(ReminderKey).toString(), QStringLiteral("2024-01-01"));
+        CheckUpdateReminder(store, Today);
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(urls.addresses().isEmpty());
+    }
+
+    void storeInTheWayOfAFolder()
+    {
+        // The store's place is taken by a folder: nothing can be read or
+        // written, and start-up still goes on quietly (root cannot be kept
+        // out by permissions, a folder stops everyone).
+        QVERIFY(QDir().mkpath(storeFile()));
+        MessageBoxWatcher boxes;
+        CheckUpdateReminder(Today);
+        CheckUpdateReminder(Today.addDays(30));
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(QFileInfo(storeFile()).isDir());
+    }
+};
+
+GEMVARA_TEST_MAIN(TestUpdateReminder)
+#include "test_updatereminder.moc"
