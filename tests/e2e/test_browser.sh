@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# A page opened by the program reaches the user's browser through xdg-open.
+# $BROWSER points at a recording script, so no real browser ever starts.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/lib.sh"
+
+probe=${OPEN_PAGE_PROBE:?OPEN_PAGE_PROBE not set}
+forum=${GEMVARA_FORUM_SITE:?GEMVARA_FORUM_SITE not set}
+command -v xdg-open >/dev/null || fail "xdg-open is missing (scripts/install-deps.sh installs xdg-utils)"
+
+# No desktop to detect and no registered handlers: xdg-open falls back to $BROWSER.
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID \
+      MATE_DESKTOP_SESSION_ID DEFAULT_BROWSER
+export XDG_DATA_DIRS=$E2E_WORK/share XDG_CONFIG_DIRS=$E2E_WORK/xdg XDG_DATA_HOME=$E2E_WORK/share-home
+mkdir -p "$XDG_DATA_DIRS" "$XDG_CONFIG_DIRS" "$XDG_DATA_HOME"
+export BROWSER=$here/record-browser.sh
+export BROWSER_LOG=$E2E_WORK/browser.log
+: >"$BROWSER_LOG"
+
+# Waits until the log has $1 lines.
+wait_for_pages() {
+  local want=$1 i
+  for ((i = 0; i < 150; i++)); do
+    [ "$(wc -l <"$BROWSER_LOG")" -ge "$want" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+page() { sed -n "${1}p" "$BROWSER_LOG" | cut -f1; }
+opener() { sed -n "${1}p" "$BROWSER_LOG" | cut -f2; }
+
+# 1. An encoded referral address arrives exactly as built.
+referral="$forum/kvqx-refer-a-friend.php?taf1=Ann%20%26%20Bob&taf3=Your%20Message%0D%0A"
+"$probe" "$referral" >>"$E2E_WORK/probe.log" 2>&1 || fail "probe failed: $(cat "$E2E_WORK/probe.log")"
+wait_for_pages 1 || fail "no page reached the browser"
+[ "$(page 1)" = "$referral" ] || fail "browser got '$(page 1)', expected '$referral'"
+case "$(opener 1)" in
+  *xdg-open*) pass "referral address reached the browser through xdg-open" ;;
+  *) fail "browser was started by '$(opener 1)', not by xdg-open" ;;
+esac
+
+# 2. The About window's home-page link, clicked on the real display.
+"$probe" --about >>"$E2E_WORK/probe.log" 2>&1 &
+about_pid=$!
+wait_for_window "Gemvara v1.0" 15 || fail "About window did not appear"
+win=$(windows_named "Gemvara v1.0" | head -n1)
+sleep 0.5
+# lblHomePage sits at 176,128 (270 x 13) in the window's client area.
+xdotool mousemove --window "$win" 190 134 click 1
+wait_for_pages 2 || fail "the home-page link opened nothing"
+[ "$(page 2)" = "$forum" ] || fail "home-page link opened '$(page 2)', expected '$forum'"
+[ -n "$(windows_named "Gemvara v1.0")" ] || fail "About window closed after the link"
+pass "About window's home-page link opened $forum and the window stayed"
+
+# Esc closes it and nothing more is opened.
+xdotool windowactivate --sync "$win" 2>/dev/null || true
+xdotool key Escape
+wait_for_exit "$about_pid" 10 || fail "Esc did not close the About window"
+sleep 0.5
+[ "$(wc -l <"$BROWSER_LOG")" -eq 2 ] || fail "unexpected pages: $(cat "$BROWSER_LOG")"
+pass "Esc closed the About window"
