@@ -8,6 +8,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(AppIcon());
+    // Closing the main window hands over to the exit screen; the program
+    // ends only through QuitApplication.
+    QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
     StartApplication();
     return QApplication::exec();

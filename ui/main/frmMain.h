@@ -36,7 +36,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void Form_Load();
+    void ApplyColours();
+    void mnuAbout_Click();
+    bool UpperCaseFilter(QObject *watched, QEvent *event);
+    bool LinkLabelClick(QObject *watched, QEvent *event);
+
     std::unique_ptr<Ui::frmMain> ui;
 };

@@ -1,11 +1,91 @@
 #include "startup.h"
 
-#include <QWidget>
+#include "frmMain.h"
+#include "shutdown.h"
+#include "singleinstance.h"
+#include "updatereminder.h"
 
-// Placeholder until the main window exists.
+#include <QDateTime>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QRandomGenerator>
+
+#include <cmath>
+
+namespace {
+
+QPointer<frmMain> &Main()
+{
+    static QPointer<frmMain> main;
+    return main;
+}
+
+QRandomGenerator &Random()
+{
+    static QRandomGenerator random;
+    return random;
+}
+
+qint16 intCoBrandRandomNumber = 0;
+
+// A single-precision value in [0, 1): 24 random bits, so it can never
+// round up to 1.
+float NextSingle()
+{
+    return float(Random().bounded(1u << 24)) / float(1u << 24);
+}
+
+} // namespace
+
+frmMain *MainWindow()
+{
+    return Main();
+}
+
+qint16 CoBrandNumberFor(float r)
+{
+    const float scaled = r * 6.0f + 1.0f;
+    // The default rounding mode sends an exact half to the even neighbour.
+    return qint16(std::nearbyint(scaled));
+}
+
+void ShowCoBrandChoice(frmMain *main, qint16 n)
+{
+    if (!main)
+        return;
+    if (n == 1 || n == 3 || n == 5)
+        main->lblCobrand()->raise();
+    else if (n == 2 || n == 4 || n == 6)
+        main->lblFullBrand()->raise();
+}
+
+qint16 CoBrandRandomNumber()
+{
+    return intCoBrandRandomNumber;
+}
+
+void CoBrand_Randomize()
+{
+    intCoBrandRandomNumber = CoBrandNumberFor(NextSingle());
+    ShowCoBrandChoice(Main(), intCoBrandRandomNumber);
+}
+
 void StartApplication()
 {
-    auto *w = new QWidget;
-    w->setWindowTitle(QStringLiteral("Gemvara v1.0"));
-    w->show();
+    if (!AcquireInstanceLock()) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Gemvara"),
+                        QStringLiteral("Application is already running"), QMessageBox::Ok);
+        box.exec();
+        QuitApplication();
+    }
+
+    Random().seed(quint32(QDateTime::currentMSecsSinceEpoch()));
+    CheckUpdateReminder();
+
+    if (!Main()) {
+        Main() = new frmMain;
+        Main()->show();
+    }
+    CoBrand_Randomize();
 }

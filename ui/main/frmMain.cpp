@@ -1,0 +1,214 @@
+#include "frmMain.h"
+#include "ui_frmMain.h"
+
+#include "appicon.h"
+#include "catalogue.h"
+#include "designfonts.h"
+#include "exitscreen.h"
+#include "readingrequest.h"
+#include "weblinks.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace {
+
+const QColor Purple(128, 0, 128);
+const QColor Magenta(255, 0, 255);
+const QColor DarkGreen(0, 64, 0);
+const QColor LightBlue(124, 165, 231);
+
+void SetColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : roles)
+        palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                      | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , ui(std::make_unique<Ui::frmMain>())
+{
+    ui->setupUi(this);
+    ApplyDesignFonts(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(AppIcon());
+    ApplyColours();
+
+    ui->Label61->setText(ForumAdvertisement());
+    // Both offers share one spot; the full-branding one starts in front.
+    ui->lblFullBrand->raise();
+    // The three field captions fit their text exactly.
+    for (QLabel *label : {ui->Label1, ui->Label4, ui->Label5})
+        label->adjustSize();
+
+    int separator = 0;
+    for (QAction *action : ui->mnuHelp->actions()) {
+        if (action->isSeparator())
+            action->setObjectName(QStringLiteral("mnuFileSep%1").arg(++separator));
+    }
+    // "Make Money Online" stays switched off for good.
+    ui->mkmoney->setEnabled(false);
+
+    connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(ui->mnuNext, &QAction::triggered, this, &frmMain::cmdNext_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+    connect(ui->mnuOnline, &QAction::triggered, this, [] { OpenOnlineHelp(); });
+    connect(ui->mnuVisit, &QAction::triggered, this, [] { OpenHomePage(); });
+    connect(ui->mnuUpdate, &QAction::triggered, this, [] { OpenDownloadPage(); });
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(ui->mnuDonate, &QAction::triggered, this, [] { OpenDonatePage(); });
+    connect(ui->mkmoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+
+    for (QLineEdit *box : {ui->txtFirstName, ui->txtMiddleName, ui->txtLastName})
+        box->installEventFilter(this);
+    for (QLabel *label : {ui->lblFullBrand, ui->lblCobrand, ui->Label61, ui->Label2})
+        label->installEventFilter(this);
+
+    Form_Load();
+
+    // Nothing is laid out: the window is exactly the menu bar over the
+    // fixed client area.
+    setFixedSize(ui->centralwidget->width(),
+                 ui->centralwidget->minimumHeight() + menuBar()->sizeHint().height());
+    if (QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    ui->txtFirstName->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+QLineEdit *frmMain::txtFirstName() const { return ui->txtFirstName; }
+QLineEdit *frmMain::txtMiddleName() const { return ui->txtMiddleName; }
+QLineEdit *frmMain::txtLastName() const { return ui->txtLastName; }
+QComboBox *frmMain::cboDate() const { return ui->cboDate; }
+QComboBox *frmMain::cboMonth() const { return ui->cboMonth; }
+QComboBox *frmMain::cboYear() const { return ui->cboYear; }
+QLabel *frmMain::lblFullBrand() const { return ui->lblFullBrand; }
+QLabel *frmMain::lblCobrand() const { return ui->lblCobrand; }
+
+void frmMain::Form_Load()
+{
+    for (int day = 1; day <= 31; ++day)
+        ui->cboDate->addItem(QString::number(day));
+    ui->cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"),
+                            QStringLiteral("March"), QStringLiteral("April"),
+                            QStringLiteral("May"), QStringLiteral("June"),
+                            QStringLiteral("July"), QStringLiteral("August"),
+                            QStringLiteral("September"), QStringLiteral("October"),
+                            QStringLiteral("November"), QStringLiteral("December")});
+    for (int year = 1900; year <= 2050; ++year)
+        ui->cboYear->addItem(QString::number(year));
+    ui->cboDate->setCurrentIndex(0);
+    ui->cboMonth->setCurrentIndex(0);
+    ui->cboYear->setCurrentIndex(0);
+}
+
+void frmMain::ApplyColours()
+{
+    const QColor face = palette().color(QPalette::Button);
+
+    ui->centralwidget->setAutoFillBackground(true);
+    SetColour(ui->centralwidget, {QPalette::Window}, face);
+
+    // The group box caption is drawn in the text colour on some styles and
+    // in the window-text colour on others.
+    SetColour(ui->fraName, {QPalette::WindowText, QPalette::Text}, Purple);
+    SetColour(ui->fraBirthDay, {QPalette::WindowText}, palette().color(QPalette::WindowText));
+    SetColour(ui->fraBirthDay, {QPalette::Text}, palette().color(QPalette::Text));
+
+    for (QLabel *label : {ui->lblFullBrand, ui->lblCobrand, ui->Label61, ui->Label1, ui->Label4,
+                          ui->Label5})
+        SetColour(label, {QPalette::WindowText}, Purple);
+    SetColour(ui->Label2, {QPalette::WindowText}, DarkGreen);
+    for (QLabel *label : {ui->lblFullBrand, ui->lblCobrand, ui->Label2})
+        SetColour(label, {QPalette::Window}, face);
+
+    for (QLineEdit *box : {ui->txtFirstName, ui->txtMiddleName, ui->txtLastName}) {
+        SetColour(box, {QPalette::Text}, Magenta);
+        SetColour(box, {QPalette::Base}, face);
+    }
+    for (QComboBox *list : {ui->cboMonth, ui->cboDate, ui->cboYear}) {
+        SetColour(list, {QPalette::Text, QPalette::ButtonText}, Magenta);
+        SetColour(list, {QPalette::Base, QPalette::Button}, face);
+    }
+    SetColour(ui->cmdExit, {QPalette::Button, QPalette::Window}, LightBlue);
+}
+
+void frmMain::cmdNext_Click()
+{
+    RunReadingRequest(this);
+}
+
+void frmMain::cmdExit_Click()
+{
+    ShowExitScreen();
+    close();
+}
+
+void frmMain::mnuAbout_Click()
+{
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // Leaving the main window hands over to the exit screen; the close is
+    // never refused and the window is gone for good.
+    ShowExitScreen();
+    event->accept();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (UpperCaseFilter(watched, event) || LinkLabelClick(watched, event))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::UpperCaseFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress
+        || (watched != ui->txtFirstName && watched != ui->txtMiddleName
+            && watched != ui->txtLastName))
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const QString text = key->text();
+    // Only a plain typed a-z changes; shortcuts such as Ctrl+A keep working.
+    if (text.size() != 1 || text.at(0) < u'a' || text.at(0) > u'z'
+        || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    QKeyEvent upper(QEvent::KeyPress, key->key(), key->modifiers(), text.toUpper(),
+                    key->isAutoRepeat(), key->count());
+    QCoreApplication::sendEvent(watched, &upper);
+    return true;
+}
+
+bool frmMain::LinkLabelClick(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (!label || mouse->button() != Qt::LeftButton
+        || !label->rect().contains(mouse->position().toPoint()))
+        return false;
+    if (label == ui->lblFullBrand || label == ui->Label2)
+        OpenFullBrandPage();
+    else if (label == ui->lblCobrand)
+        OpenCoBrandPage();
+    else if (label == ui->Label61)
+        OpenHomePage();
+    else
+        return false;
+    return true;
+}
