@@ -50,8 +50,6 @@ private slots:
     void init() { ReferralAddress().clear(); }
     void cleanup() { ReferralAddress().clear(); }
 
-    void sitesAreBareHttpRoots_data();
-    void sitesAreBareHttpRoots();
     void eachLinkOpensItsAddressOncePerCall_data();
     void eachLinkOpensItsAddressOncePerCall();
     void addressesPassThroughUnchanged_data();
@@ -60,26 +58,6 @@ private slots:
     void unopenableAddressLeavesProgramAsItWas();
     void referralPageOpensWhateverTheModuleHoldsNow();
 };
-
-void TestWebLinks::sitesAreBareHttpRoots_data()
-{
-    QTest::addColumn<QString>("site");
-    QTest::newRow("forum") << ForumSite();
-    QTest::newRow("help") << HelpSite();
-    QTest::newRow("product") << ProductSite();
-}
-
-void TestWebLinks::sitesAreBareHttpRoots()
-{
-    // The paths of the link table are appended to these, so a configured
-    // value with a path or a trailing slash would break every address.
-    QFETCH(QString, site);
-    QVERIFY2(site.startsWith(QLatin1String("http://")), qPrintable(site));
-    const QUrl url(site, QUrl::StrictMode);
-    QVERIFY2(url.isValid() && !url.host().isEmpty(), qPrintable(site));
-    QVERIFY2(url.path().isEmpty(), qPrintable(site));
-    QVERIFY(!url.hasQuery() && !url.hasFragment());
-}
 
 void TestWebLinks::eachLinkOpensItsAddressOncePerCall_data()
 {
