@@ -1,0 +1,393 @@
+#include "exitscreen.h"
+#include "frmExitScreen.h"
+#include "catalogue.h"
+#include "shutdown.h"
+#include "tellafriend.h"
+#include "weblinks.h"
+
+#include "messageboxwatcher.h"
+#include "testmain.h"
+#include "urlrecorder.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrlQuery>
+
+#include <memory>
+
+namespace {
+
+struct ProcessEnded
+{
+};
+
+template<typename T = QWidget>
+T *Child(QWidget *form, const char *name)
+{
+    T *child = form->findChild<T *>(QLatin1String(name));
+    if (!child)
+        qFatal("no control %s", name);
+    return child;
+}
+
+QStringList DecodedValues(const QUrl &url)
+{
+    QStringList values;
+    for (const QString &part : url.query(QUrl::FullyEncoded).split(QLatin1Char('&')))
+        values.append(QUrl::fromPercentEncoding(part.section(QLatin1Char('='), 1).toLatin1()));
+    return values;
+}
+
+// Counts Show events of exit screens, even of one created later.
+class ShowSpy : public QObject
+{
+public:
+    int shows = 0;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<frmExitScreen *>(watched))
+            ++shows;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestExitScreen : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<frmExitScreen> m_form;
+
+    QLineEdit *box(const char *name) { return Child<QLineEdit>(m_form.get(), name); }
+    void click(const char *name) { QTest::mouseClick(Child(m_form.get(), name), Qt::LeftButton); }
+
+private slots:
+    void init()
+    {
+        m_form = std::make_unique<frmExitScreen>();
+        m_form->show();
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    void cleanup() { m_form.reset(); }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRect>("geometry");
+        const auto row = [](const char *name, const char *container, int l, int t, int w, int h) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
+                                << QRect(l, t, w, h);
+        };
+        row("Picture1", "frmExitScreen", 24, 8, 36, 36);
+        row("Label1", "frmExitScreen", 72, 16, 400, 29);
+        row("Label2", "frmExitScreen", 8, 56, 465, 73);
+        row("Check1", "frmExitScreen", 2, 136, 479, 37);
+        row("cmdClose", "frmExitScreen", 400, 184, 83, 25);
+        row("Frame2", "frmExitScreen", 8, 216, 471, 97);
+        row("txtName", "Frame2", 6, 24, 225, 19);
+        row("txtEmail", "Frame2", 240, 24, 225, 19);
+        row("txtFriendName", "Frame2", 6, 48, 225, 19);
+        row("txtFriendEmail", "Frame2", 240, 48, 225, 19);
+        row("cmdSubmit", "Frame2", 128, 72, 225, 19);
+        row("txtMessage", "Frame2", 320, 240, 121, 33);
+        row("Frame6", "frmExitScreen", 488, 8, 249, 305);
+        row("Label3", "Frame6", 8, 24, 233, 257);
+        row("lblGoToHome", "Frame6", 5, 283, 239, 14);
+    }
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, container);
+        QFETCH(QRect, geometry);
+        QWidget *w = Child(m_form.get(), name.toLatin1().constData());
+        QCOMPARE(w->parentWidget()->objectName(), container);
+        QCOMPARE(w->geometry(), geometry);
+    }
+
+    void lookOfTheWindow()
+    {
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Gemvara v1.0"));
+        QCOMPARE(m_form->size(), QSize(741, 315));
+        QCOMPARE(m_form->palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(m_form->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(m_form->testAttribute(Qt::WA_ShowWithoutActivating));
+
+        // The hidden message box lies outside its frame, out of sight.
+        QWidget *frame = Child(m_form.get(), "Frame2");
+        QVERIFY(!frame->rect().intersects(Child(m_form.get(), "txtMessage")->geometry()));
+        QCOMPARE(m_form->messageText(), QStringLiteral("Your Message\r\n"));
+        QVERIFY(!Child<QCheckBox>(m_form.get(), "Check1")->isChecked());
+        QCOMPARE(box("txtFriendName")->text(), QStringLiteral("Friend's Name"));
+        QCOMPARE(box("txtName")->placeholderText(), QString());
+
+        QStringList supportTexts;
+        for (int i = 0; i < 4; ++i)
+            supportTexts.append(SupportText(i).value_or(QString()));
+        QVERIFY(supportTexts.contains(Child<QLabel>(m_form.get(), "Label2")->text()));
+        QCOMPARE(Child<QLabel>(m_form.get(), "Label3")->text(), SoftwaresCatalogueText());
+    }
+
+    void tabOrder()
+    {
+        Child(m_form.get(), "cmdClose")->setFocus(Qt::TabFocusReason);
+        QStringList seen;
+        for (int i = 0; i < 10; ++i) {
+            seen.append(QApplication::focusWidget()->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(seen, (QStringList{"cmdClose", "Check1", "Picture1", "txtName", "cmdSubmit",
+                                    "txtEmail", "txtFriendEmail", "txtFriendName", "txtMessage",
+                                    "cmdClose"}));
+    }
+
+    void placeholders_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("afterFocus");
+        QTest::addColumn<QString>("leftWith");
+        QTest::addColumn<QString>("afterLeaving");
+
+        QTest::newRow("name placeholder") << "txtName" << "Your Name" << "" << "" << "Your Name";
+        QTest::newRow("placeholder in blanks, left blank")
+            << "txtName" << "  Your Name " << "" << "   " << "Your Name";
+        QTest::newRow("other case is a real entry")
+            << "txtName" << "your name" << "your name" << "your name" << "your name";
+        QTest::newRow("entry keeps its blanks") << "txtName" << "Ann" << "Ann" << " Ann " << " Ann ";
+        QTest::newRow("own address") << "txtEmail" << "Your Email Address" << "" << ""
+                                     << "Your Email Address";
+        QTest::newRow("friend's name") << "txtFriendName" << "Friend's Name" << "" << ""
+                                       << "Friend's Name";
+        QTest::newRow("friend's address") << "txtFriendEmail" << "Friend's Email Address" << ""
+                                          << "" << "Friend's Email Address";
+    }
+    void placeholders()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, before);
+        QFETCH(QString, afterFocus);
+        QFETCH(QString, leftWith);
+        QFETCH(QString, afterLeaving);
+
+        QLineEdit *edit = box(name.toLatin1().constData());
+        edit->setText(before);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QCOMPARE(edit->text(), afterFocus);
+        edit->setText(leftWith);
+        Child(m_form.get(), "cmdClose")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(edit->text(), afterLeaving);
+    }
+
+    void spacesInAddresses_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("own address") << "txtEmail" << true;
+        QTest::newRow("friend's address") << "txtFriendEmail" << true;
+        QTest::newRow("name") << "txtName" << false;
+        QTest::newRow("friend's name") << "txtFriendName" << false;
+    }
+    void spacesInAddresses()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, refused);
+        QLineEdit *edit = box(name.toLatin1().constData());
+        QTest::mouseClick(edit, Qt::LeftButton); // empties the placeholder
+
+        MessageBoxWatcher boxes;
+        QTest::keyClicks(edit, QStringLiteral("a b"));
+        QCOMPARE(edit->text(), refused ? QStringLiteral("ab") : QStringLiteral("a b"));
+        QCOMPARE(boxes.count(), refused ? 1 : 0);
+        if (refused) {
+            QVERIFY(IsGemvaraCriticalBox(boxes.last(), "Email Address Cannot Contain Space"));
+            QCOMPARE(m_form->focusWidget(), edit);
+            QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == edit; }));
+        }
+    }
+
+    void pastedSpacesPass()
+    {
+        QLineEdit *edit = box("txtEmail");
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QGuiApplication::clipboard()->setText(QStringLiteral("a b@c.d"));
+        MessageBoxWatcher boxes;
+        QTest::keySequence(edit, QKeySequence::Paste);
+        QCOMPARE(edit->text(), QStringLiteral("a b@c.d"));
+        QCOMPARE(boxes.count(), 0);
+    }
+
+    void submit_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("friendName");
+        QTest::addColumn<QString>("friendEmail");
+        QTest::addColumn<QString>("message"); // empty: the page opens
+
+        QTest::newRow("untouched form") << "Your Name" << "Your Email Address" << "Friend's Name"
+                                        << "Friend's Email Address"
+                                        << "Please Enter Proper Email Address";
+        QTest::newRow("same addresses without @")
+            << "Ann" << "ann" << "Bob" << " ann " << "Please Enter Distinct Email Addresses";
+        QTest::newRow("one address without @")
+            << "Ann" << "ann@x.org" << "Bob" << "bob.x.org" << "Please Enter Proper Email Address";
+        QTest::newRow("one address without .")
+            << "Ann" << "ann@x.org" << "Bob" << "bob@x" << "Please Enter Proper Email Address";
+        QTest::newRow("name still the placeholder")
+            << "Your Name" << "ann@x.org" << "Bob" << "bob@x.org" << "Please Enter Your Name";
+        QTest::newRow("friend's name blank")
+            << "Ann" << "ann@x.org" << "  " << "bob@x.org" << "Please Enter Your Friend's Name";
+        QTest::newRow("valid, names with blanks and &")
+            << " Ann & Lee " << " ann@x.org" << "Bob  Roy" << "bob@x.org " << "";
+    }
+    void submit()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, friendName);
+        QFETCH(QString, friendEmail);
+        QFETCH(QString, message);
+
+        box("txtName")->setText(name);
+        box("txtEmail")->setText(email);
+        box("txtFriendName")->setText(friendName);
+        box("txtFriendEmail")->setText(friendEmail);
+        ReferralAddress().clear();
+
+        UrlRecorder urls;
+        MessageBoxWatcher boxes;
+        click("cmdSubmit");
+        if (!message.isEmpty()) {
+            QCOMPARE(boxes.count(), 1);
+            QVERIFY2(IsGemvaraCriticalBox(boxes.last(), message), qPrintable(boxes.last().text));
+            QVERIFY(urls.urls().isEmpty());
+        } else {
+            QCOMPARE(boxes.count(), 0);
+            QCOMPARE(urls.urls().size(), 1);
+            QCOMPARE(DecodedValues(urls.urls().first()),
+                     (QStringList{name.trimmed(), email.trimmed(), "Your Message\r\n",
+                                  friendName.trimmed(), friendEmail.trimmed(), ProductSiteRoot()}));
+            // Nothing is cleared; a second press sends the same again.
+            click("cmdSubmit");
+            QCOMPARE(urls.urls().size(), 2);
+            QCOMPARE(urls.urls().at(1), urls.urls().at(0));
+        }
+        // The entries stay as typed after any outcome.
+        QCOMPARE(box("txtName")->text(), name);
+        QCOMPARE(box("txtFriendEmail")->text(), friendEmail);
+    }
+
+    void blankHiddenMessageIsRefused()
+    {
+        box("txtName")->setText("Ann");
+        box("txtEmail")->setText("ann@x.org");
+        box("txtFriendName")->setText("Bob");
+        box("txtFriendEmail")->setText("bob@x.org");
+
+        auto *message = Child<QPlainTextEdit>(m_form.get(), "txtMessage");
+        message->setFocus(Qt::TabFocusReason);
+        QCOMPARE(m_form->messageText(), QStringLiteral("Your Message\r\n")); // not a placeholder
+        QTest::keyClick(message, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(message, QStringLiteral("  "));
+        Child(m_form.get(), "cmdSubmit")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(m_form->messageText(), QStringLiteral("Your Message"));
+
+        // Getting the focus again empties it, leaving it blank restores it.
+        message->setFocus(Qt::TabFocusReason);
+        QCOMPARE(m_form->messageText(), QString());
+        Child(m_form.get(), "cmdSubmit")->setFocus(Qt::TabFocusReason);
+
+        UrlRecorder urls;
+        MessageBoxWatcher boxes;
+        click("cmdSubmit");
+        QCOMPARE(boxes.count(), 1);
+        QVERIFY(IsGemvaraCriticalBox(boxes.last(), "Please Enter Your Message"));
+        QVERIFY(urls.urls().isEmpty());
+    }
+
+    void links()
+    {
+        UrlRecorder urls;
+        auto *check = Child<QCheckBox>(m_form.get(), "Check1");
+        click("Check1");
+        QVERIFY(!check->isChecked());
+        click("Check1"); // unticked again, so each click opens the page
+        QVERIFY(!check->isChecked());
+        click("lblGoToHome");
+        QCOMPARE(urls.addresses(),
+                 (QStringList{ForumSite(), ForumSite(), ForumSite() + "/orvantasoftwares"}));
+        QVERIFY(m_form->isVisible());
+    }
+
+    // The program-wide screen: loaded once, then only shown and hidden.
+    void loadedOnceShownAndHidden()
+    {
+        m_form.reset();
+        ShowSpy spy;
+        qApp->installEventFilter(&spy);
+        QVERIFY(!IsExitScreenLoaded());
+        HideExitScreen();
+        QVERIFY(IsExitScreenLoaded());
+        frmExitScreen *screen = ExitScreen();
+        QVERIFY(!screen->isVisible());
+        QCOMPARE(spy.shows, 0); // a hide request that loads it never flashes it
+
+        const QString support = Child<QLabel>(screen, "Label2")->text();
+        Child<QLineEdit>(screen, "txtName")->setText(QStringLiteral("Ann"));
+
+        // The offscreen platform activates every window it shows, so only
+        // the request not to take the focus can be checked here.
+        ShowExitScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(screen));
+        QCOMPARE(spy.shows, 1);
+        QVERIFY(screen->testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
+
+        HideExitScreen();
+        QVERIFY(!screen->isVisible());
+        ShowExitScreen();
+        QCOMPARE(ExitScreen(), screen);
+        QCOMPARE(Child<QLineEdit>(screen, "txtName")->text(), QStringLiteral("Ann"));
+        QCOMPARE(Child<QLabel>(screen, "Label2")->text(), support);
+        qApp->removeEventFilter(&spy);
+    }
+
+    // Leaving the screen ends the program; these run last, as the process
+    // end is only simulated.
+    void leaving_data()
+    {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::newRow("Exit button") << false;
+        QTest::newRow("close box") << true;
+    }
+    void leaving()
+    {
+        QFETCH(bool, byCloseBox);
+        int ended = 0;
+        SetProcessEndForTesting([] { throw ProcessEnded{}; });
+        try {
+            if (byCloseBox)
+                m_form->close();
+            else
+                Child<QPushButton>(m_form.get(), "cmdClose")->click();
+        } catch (const ProcessEnded &) {
+            ++ended;
+        }
+        // The real end leaves no window behind; the whole-program tests see
+        // that. Here the simulated end stops the closing half-way.
+        QCOMPARE(ended, 1);
+    }
+};
+
+GEMVARA_TEST_MAIN(TestExitScreen)
+#include "test_exitscreen.moc"

@@ -1,0 +1,203 @@
+#include "tellafriend.h"
+#include "weblinks.h"
+
+#include "messageboxwatcher.h"
+#include "testmain.h"
+#include "urlrecorder.h"
+
+#include <QTest>
+#include <QUrl>
+
+Q_DECLARE_METATYPE(ReferralFields)
+
+using Pairs = QList<std::pair<QString, QString>>;
+
+namespace {
+
+// Splits the recorded query the way a web server would and decodes it.
+Pairs DecodeQuery(const QUrl &url)
+{
+    Pairs pairs;
+    const QString query = url.query(QUrl::FullyEncoded);
+    for (const QString &part : query.split(QLatin1Char('&'))) {
+        const qsizetype eq = part.indexOf(QLatin1Char('='));
+        pairs.append({part.left(eq), QUrl::fromPercentEncoding(part.mid(eq + 1).toLatin1())});
+    }
+    return pairs;
+}
+
+ReferralFields Valid()
+{
+    return {QStringLiteral("Ann"), QStringLiteral("ann@example.org"),
+            QStringLiteral("Your Message\r\n"), QStringLiteral("Bob"),
+            QStringLiteral("bob@example.org")};
+}
+
+} // namespace
+
+class TestTellAFriend : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void trimOnlyBlanks_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("trimmed");
+        QTest::newRow("blanks both sides") << "  a b  " << "a b";
+        QTest::newRow("all blanks") << "    " << "";
+        QTest::newRow("tabs and line breaks stay") << "\tYour Message\r\n" << "\tYour Message\r\n";
+        QTest::newRow("no-break space stays") << QStringLiteral("\u00a0x ") << QStringLiteral("\u00a0x");
+    }
+    void trimOnlyBlanks()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, trimmed);
+        QCOMPARE(TrimBlanks(text), trimmed);
+    }
+
+    void sendReferralChecksInOrder_data()
+    {
+        QTest::addColumn<ReferralFields>("fields");
+        QTest::addColumn<QString>("message");
+
+        auto with = [](auto change) {
+            ReferralFields f = Valid();
+            change(f);
+            return f;
+        };
+        QTest::newRow("name placeholder")
+            << with([](ReferralFields &f) { f.name = "Your Name"; }) << "Please Enter Your Name";
+        QTest::newRow("name blank, everything else missing too")
+            << with([](ReferralFields &f) { f = {"   ", "", "", "", ""}; }) << "Please Enter Your Name";
+        QTest::newRow("email placeholder with blanks")
+            << with([](ReferralFields &f) { f.email = " Your Email Address "; })
+            << "Please Enter Your Email";
+        QTest::newRow("message placeholder before friend's name")
+            << with([](ReferralFields &f) {
+                   f.message = "Your Message";
+                   f.friendName = "";
+               })
+            << "Please Enter Your Message";
+        QTest::newRow("message empty") << with([](ReferralFields &f) { f.message = ""; })
+                                       << "Please Enter Your Message";
+        QTest::newRow("friend's name placeholder")
+            << with([](ReferralFields &f) { f.friendName = "Friend's Name"; })
+            << "Please Enter Your Friend's Name";
+        QTest::newRow("friend's email empty") << with([](ReferralFields &f) { f.friendEmail = ""; })
+                                              << "Please Enter Your Friend's Email";
+        QTest::newRow("case differs from placeholder: passes")
+            << with([](ReferralFields &f) { f.name = "your name"; }) << "";
+        QTest::newRow("message with its line break: passes") << Valid() << "";
+    }
+    void sendReferralChecksInOrder()
+    {
+        QFETCH(ReferralFields, fields);
+        QFETCH(QString, message);
+
+        ReferralAddress().clear();
+        Referral() = fields;
+        UrlRecorder urls;
+        MessageBoxWatcher boxes;
+        SendReferral();
+        if (message.isEmpty()) {
+            QCOMPARE(boxes.count(), 0);
+            QCOMPARE(urls.urls().size(), 1);
+        } else {
+            QCOMPARE(boxes.count(), 1);
+            QVERIFY2(IsGemvaraCriticalBox(boxes.last(), message), qPrintable(boxes.last().text));
+            QVERIFY(urls.urls().isEmpty());
+            QVERIFY(ReferralAddress().isEmpty());
+        }
+    }
+
+    void submissionChecksInOrder_data()
+    {
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("friendEmail");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("placeholders") << "Your Email Address" << "Friend's Email Address"
+                                      << "Please Enter Proper Email Address";
+        QTest::newRow("same, no @") << "abc" << "abc" << "Please Enter Distinct Email Addresses";
+        QTest::newRow("same after trimming") << " a@b.c" << "a@b.c  "
+                                             << "Please Enter Distinct Email Addresses";
+        QTest::newRow("both empty") << "" << "" << "Please Enter Distinct Email Addresses";
+        QTest::newRow("case differs") << "A@b.c" << "a@b.c" << "";
+        QTest::newRow("friend's without @") << "a@b.c" << "friend.com"
+                                            << "Please Enter Proper Email Address";
+        QTest::newRow("own without @") << "a.b.c" << "f@b.c" << "Please Enter Proper Email Address";
+        QTest::newRow("friend's without .") << "a@b.c" << "f@b" << "Please Enter Proper Email Address";
+        QTest::newRow("valid") << "a@b.c" << "f@g.h" << "";
+    }
+    void submissionChecksInOrder()
+    {
+        QFETCH(QString, email);
+        QFETCH(QString, friendEmail);
+        QFETCH(QString, message);
+        ReferralFields f = Valid();
+        f.email = email;
+        f.friendEmail = friendEmail;
+        QCOMPARE(SubmissionProblem(f).value_or(QString()), message);
+    }
+
+    void addressRoundTrip_data()
+    {
+        QTest::addColumn<ReferralFields>("fields");
+
+        QString longText;
+        while (longText.size() < 10000)
+            longText += QStringLiteral("a&b=c+d#e%f g\r\nh\u00e9\u65e5\U0001F600 ");
+        longText.truncate(10000);
+
+        QTest::newRow("plain") << Valid();
+        QTest::newRow("ampersand") << ReferralFields{"Ann & Bob", "ann@x.org", "Hi & bye", "Cy & Di",
+                                                     "cy@x.org"};
+        QTest::newRow("forged parameter")
+            << ReferralFields{"x&taf6=http://evil.example/", "a@b.c&taf2=z", "m&taf3=n",
+                              "f=g", "f@g.h#taf5"};
+        QTest::newRow("plus, hash, percent")
+            << ReferralFields{"1+1=2", "a+tag@b.c", "100% sure %41%", "#1 fan", "f%40@g.h"};
+        QTest::newRow("line breaks and blanks")
+            << ReferralFields{"Ann  Lee", "a@b.c", "Line one\r\nLine two\nthree\r", "  Bob ",
+                              "f@g.h"};
+        QTest::newRow("non-ASCII")
+            << ReferralFields{QStringLiteral("Zo\u00eb \u00d8rsted"), QStringLiteral("j\u00fcrgen@m\u00fcnchen.de"),
+                              QStringLiteral("\u65e5\u672c\u8a9e \U0001F600"), QStringLiteral("\u0410\u043d\u043d\u0430"),
+                              "f@g.h"};
+        QTest::newRow("10000 characters")
+            << ReferralFields{longText, "a@b.c", longText, longText, "f@g.h"};
+    }
+    void addressRoundTrip()
+    {
+        QFETCH(ReferralFields, fields);
+
+        Referral() = fields;
+        UrlRecorder urls;
+        MessageBoxWatcher boxes;
+        SendReferral();
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(urls.urls().size(), 1);
+
+        const QUrl opened = urls.urls().first();
+        // Nothing between here and the browser re-encodes or decodes it.
+        QCOMPARE(opened.toString(QUrl::FullyEncoded), ReferralAddress());
+        QCOMPARE(opened.toString(QUrl::RemoveQuery), ReferralPageAddress());
+
+        const Pairs expected{{"taf1", fields.name},        {"taf2", fields.email},
+                             {"taf3", fields.message},     {"taf4", fields.friendName},
+                             {"taf5", fields.friendEmail}, {"taf6", ProductSiteRoot()}};
+        QCOMPARE(DecodeQuery(opened), expected);
+    }
+
+    void addressIsAPureFunctionOfItsArguments()
+    {
+        const ReferralFields f{"A b", "a@b.c", "m", "F", "f@g.h"};
+        QCOMPARE(BuildReferralAddress(QStringLiteral("http://h/p.php"), f, QStringLiteral("http://r/")),
+                 QStringLiteral("http://h/p.php?taf1=A%20b&taf2=a%40b.c&taf3=m&taf4=F"
+                                "&taf5=f%40g.h&taf6=http%3A%2F%2Fr%2F"));
+    }
+};
+
+GEMVARA_TEST_MAIN(TestTellAFriend)
+#include "test_tellafriend.moc"

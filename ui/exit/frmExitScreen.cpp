@@ -1,0 +1,189 @@
+#include "frmExitScreen.h"
+#include "ui_frmExitScreen.h"
+
+#include "appicon.h"
+#include "catalogue.h"
+#include "designfonts.h"
+#include "shutdown.h"
+#include "tellafriend.h"
+#include "weblinks.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QRandomGenerator>
+
+namespace {
+
+int SupportTextIndex()
+{
+    const double r = QRandomGenerator::global()->generateDouble(); // 0 <= r < 1
+    return qBound(0, int(r * 4), 3);
+}
+
+} // namespace
+
+frmExitScreen::frmExitScreen(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::frmExitScreen>())
+{
+    ui->setupUi(this);
+    ApplyDesignFonts(this);
+
+    // Topmost, and shown without pulling the focus away from whatever the
+    // user is doing; pages opened from here open behind it.
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(size());
+
+    ui->Picture1->setPixmap(AppIcon().pixmap(32, 32));
+    ui->Label2->setText(SupportText(SupportTextIndex()).value_or(QString()));
+    ui->Label3->setText(SoftwaresCatalogueText());
+    setMessageText(QStringLiteral("Your Message\r\n"));
+
+    for (QWidget *box : {static_cast<QWidget *>(ui->txtName), static_cast<QWidget *>(ui->txtEmail),
+                         static_cast<QWidget *>(ui->txtFriendName),
+                         static_cast<QWidget *>(ui->txtFriendEmail),
+                         static_cast<QWidget *>(ui->txtMessage)})
+        box->installEventFilter(this);
+    ui->lblGoToHome->installEventFilter(this);
+
+    connect(ui->cmdClose, &QPushButton::clicked, this, &frmExitScreen::exitClicked);
+    connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::submitClicked);
+    connect(ui->Check1, &QCheckBox::clicked, this, &frmExitScreen::homeCheckClicked);
+}
+
+frmExitScreen::~frmExitScreen() = default;
+
+QString frmExitScreen::messageText() const
+{
+    // A multi-line box holds its line breaks as CR LF, as the form sends them.
+    QString text = ui->txtMessage->toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+void frmExitScreen::setMessageText(const QString &text)
+{
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    ui->txtMessage->setPlainText(plain);
+}
+
+QString frmExitScreen::boxText(QObject *box) const
+{
+    if (box == ui->txtMessage)
+        return messageText();
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        return line->text();
+    return QString();
+}
+
+void frmExitScreen::setBoxText(QObject *box, const QString &text)
+{
+    if (box == ui->txtMessage)
+        setMessageText(text);
+    else if (auto *line = qobject_cast<QLineEdit *>(box))
+        line->setText(text);
+}
+
+static QString PlaceholderOf(const QObject *box)
+{
+    const QString name = box->objectName();
+    if (name == QLatin1String("txtName"))
+        return QString::fromLatin1(NamePlaceholder);
+    if (name == QLatin1String("txtEmail"))
+        return QString::fromLatin1(EmailPlaceholder);
+    if (name == QLatin1String("txtFriendName"))
+        return QString::fromLatin1(FriendNamePlaceholder);
+    if (name == QLatin1String("txtFriendEmail"))
+        return QString::fromLatin1(FriendEmailPlaceholder);
+    return QString::fromLatin1(MessagePlaceholder);
+}
+
+void frmExitScreen::placeholderFocusIn(QObject *box)
+{
+    if (TrimBlanks(boxText(box)) == PlaceholderOf(box))
+        setBoxText(box, QString());
+}
+
+void frmExitScreen::placeholderFocusOut(QObject *box)
+{
+    if (TrimBlanks(boxText(box)).isEmpty())
+        setBoxText(box, PlaceholderOf(box));
+}
+
+bool frmExitScreen::refuseSpace(QWidget *box)
+{
+    ShowReferralMessage(this, QStringLiteral("Email Address Cannot Contain Space"));
+    // The user was typing here: bring the screen back and the caret with it.
+    activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+bool frmExitScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->lblGoToHome) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton
+                && ui->lblGoToHome->rect().contains(mouse->position().toPoint()))
+                OpenSoftwaresPage();
+        }
+        return false;
+    }
+
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        placeholderFocusIn(watched);
+        break;
+    case QEvent::FocusOut:
+        placeholderFocusOut(watched);
+        break;
+    case QEvent::KeyPress:
+        if ((watched == ui->txtEmail || watched == ui->txtFriendEmail)
+            && static_cast<QKeyEvent *>(event)->text() == QLatin1String(" "))
+            return refuseSpace(static_cast<QWidget *>(watched));
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmExitScreen::homeCheckClicked(bool ticked)
+{
+    if (!ticked)
+        return;
+    ui->Check1->setChecked(false);
+    OpenHomePage();
+}
+
+void frmExitScreen::submitClicked()
+{
+    ReferralFields &fields = Referral();
+    fields.name = TrimBlanks(ui->txtName->text());
+    fields.email = TrimBlanks(ui->txtEmail->text());
+    fields.message = TrimBlanks(messageText());
+    fields.friendName = TrimBlanks(ui->txtFriendName->text());
+    fields.friendEmail = TrimBlanks(ui->txtFriendEmail->text());
+
+    if (const auto problem = SubmissionProblem(fields)) {
+        ShowReferralMessage(this, *problem);
+        return;
+    }
+    SendReferral(this);
+}
+
+void frmExitScreen::exitClicked()
+{
+    QuitApplication();
+}
+
+void frmExitScreen::closeEvent(QCloseEvent *event)
+{
+    // However the screen is left, the program ends with it.
+    event->accept();
+    QuitApplication();
+}

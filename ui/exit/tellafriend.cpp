@@ -1,0 +1,91 @@
+#include "tellafriend.h"
+
+#include "weblinks.h"
+
+#include <QMessageBox>
+#include <QUrl>
+
+ReferralFields &Referral()
+{
+    static ReferralFields fields;
+    return fields;
+}
+
+QString TrimBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+std::optional<QString> SubmissionProblem(const ReferralFields &fields)
+{
+    const QString email = TrimBlanks(fields.email);
+    const QString friendEmail = TrimBlanks(fields.friendEmail);
+    if (email == friendEmail)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    if (!email.contains(QLatin1Char('@')) || !friendEmail.contains(QLatin1Char('@')))
+        return QStringLiteral("Please Enter Proper Email Address");
+    if (!email.contains(QLatin1Char('.')) || !friendEmail.contains(QLatin1Char('.')))
+        return QStringLiteral("Please Enter Proper Email Address");
+    return std::nullopt;
+}
+
+std::optional<QString> ReferralProblem(const ReferralFields &fields)
+{
+    const struct
+    {
+        const QString &value;
+        const char *placeholder;
+        const char *message;
+    } checks[] = {
+        {fields.name, NamePlaceholder, "Please Enter Your Name"},
+        {fields.email, EmailPlaceholder, "Please Enter Your Email"},
+        {fields.message, MessagePlaceholder, "Please Enter Your Message"},
+        {fields.friendName, FriendNamePlaceholder, "Please Enter Your Friend's Name"},
+        {fields.friendEmail, FriendEmailPlaceholder, "Please Enter Your Friend's Email"},
+    };
+    for (const auto &check : checks) {
+        const QString value = TrimBlanks(check.value);
+        if (value.isEmpty() || value == QLatin1String(check.placeholder))
+            return QString::fromLatin1(check.message);
+    }
+    return std::nullopt;
+}
+
+QString BuildReferralAddress(const QString &pageAddress, const ReferralFields &fields,
+                             const QString &productRoot)
+{
+    const QString values[] = {fields.name,       fields.email,       fields.message,
+                              fields.friendName, fields.friendEmail, productRoot};
+    QString address = pageAddress + QLatin1Char('?');
+    for (int i = 0; i < 6; ++i) {
+        if (i > 0)
+            address += QLatin1Char('&');
+        address += QStringLiteral("taf%1=").arg(i + 1);
+        // Only letters, digits and "-._~" stay as they are.
+        address += QString::fromLatin1(QUrl::toPercentEncoding(values[i]));
+    }
+    return address;
+}
+
+void ShowReferralMessage(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Gemvara"), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+void SendReferral(QWidget *messageParent)
+{
+    if (const auto problem = ReferralProblem(Referral())) {
+        ShowReferralMessage(messageParent, *problem);
+        return;
+    }
+    ReferralAddress() = BuildReferralAddress(ReferralPageAddress(), Referral(), ProductSiteRoot());
+    OpenReferralPage();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// What the refer-a-friend form last submitted, trimmed of blanks.
+struct ReferralFields
+{
+    QString name;
+    QString email;
+    QString message;
+    QString friendName;
+    QString friendEmail;
+};
+
+// The fields of the last submission; empty until the first one.
+ReferralFields &Referral();
+
+// The placeholders the refer-a-friend boxes show as their text.
+inline constexpr char NamePlaceholder[] = "Your Name";
+inline constexpr char EmailPlaceholder[] = "Your Email Address";
+inline constexpr char MessagePlaceholder[] = "Your Message";
+inline constexpr char FriendNamePlaceholder[] = "Friend's Name";
+inline constexpr char FriendEmailPlaceholder[] = "Friend's Email Address";
+
+// Removes leading and trailing blanks (character 32 only, not tabs or
+// line breaks).
+QString TrimBlanks(const QString &text);
+
+// The checks of the form's submit button on the two addresses, in order;
+// the message to show for the first one that fails.
+std::optional<QString> SubmissionProblem(const ReferralFields &fields);
+
+// The checks SendReferral makes on the five fields, in order.
+std::optional<QString> ReferralProblem(const ReferralFields &fields);
+
+// The address of the referral page with the six values in order taf1 to
+// taf6: the five fields and the product site's root. Each value is
+// percent-encoded as UTF-8 so that "&", "=", "#" or "+" in a name cannot
+// cut or forge the query. No other state is read.
+QString BuildReferralAddress(const QString &pageAddress, const ReferralFields &fields,
+                             const QString &productRoot);
+
+// Checks Referral(); on a fault shows its message (a critical box over
+// messageParent), else builds ReferralAddress() and opens the page.
+void SendReferral(QWidget *messageParent = nullptr);
+
+// The exit screen's message box: critical icon, OK, title "Gemvara".
+void ShowReferralMessage(QWidget *parent, const QString &text);
