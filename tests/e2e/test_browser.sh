@@ -60,3 +60,37 @@ wait_for_exit "$about_pid" 10 || fail "Esc did not close the About window"
 sleep 0.5
 [ "$(wc -l <"$BROWSER_LOG")" -eq 2 ] || fail "unexpected pages: $(cat "$BROWSER_LOG")"
 pass "Esc closed the About window"
+
+# 3. The program itself: Help > Visit Us Online, then Help > About Software.
+# The main window and the About window share the caption "Gemvara v1.0".
+count_named() { windows_named "Gemvara v1.0" | wc -l; }
+wait_for_count() {
+  local want=$1 i
+  for ((i = 0; i < 100; i++)); do
+    [ "$(count_named)" -eq "$want" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+start_gemvara
+wait_for_window "Gemvara v1.0" 15 || fail "main window did not appear"
+main=$(windows_named "Gemvara v1.0" | head -n1)
+sleep 0.5
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key alt+h
+sleep 0.3
+xdotool key v
+wait_for_pages 3 || fail "Help > Visit Us Online opened nothing"
+[ "$(page 3)" = "$forum" ] || fail "Visit Us Online opened '$(page 3)', expected '$forum'"
+pass "Help > Visit Us Online reached the browser"
+
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key alt+h
+sleep 0.3
+xdotool key a
+wait_for_count 2 || fail "Help > About Software showed no About window"
+sleep 0.5
+xdotool key Return
+wait_for_count 1 || fail "Enter did not close the About window"
+pass "Help > About Software opened the About window and Enter closed it"
+[ "$(wc -l <"$BROWSER_LOG")" -eq 3 ] || fail "unexpected pages: $(cat "$BROWSER_LOG")"
