@@ -47,6 +47,9 @@ frmDisplay::frmDisplay(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::frmDisplay>())
 {
+    // The tab control comes first in the focus order because it is made
+    // before the button; the form orders only the button and the boxes,
+    // since ordering a tab control explicitly splits the focus chain.
     ui->setupUi(this);
     ApplyDesignFonts(this);
 

@@ -1,0 +1,436 @@
+// The reading window on its own: layout, initial state, the read-only
+// boxes, the clipboard guard, the link labels and the two ways of closing.
+
+#include "catalogue.h"
+#include "clipboardguard.h"
+#include "exitscreen.h"
+#include "frmDisplay.h"
+#include "gemstones.h"
+#include "weblinks.h"
+
+#include "testmain.h"
+#include "urlrecorder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QWindow>
+
+namespace {
+
+QWidget *ExitScreenWidget()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("frmExitScreen"))
+            return widget;
+    }
+    return nullptr;
+}
+
+bool ExitScreenVisible()
+{
+    QWidget *screen = ExitScreenWidget();
+    return screen && screen->isVisible();
+}
+
+QString ClipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+bool ClipboardEmpty()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    return !data || data->formats().isEmpty();
+}
+
+QImage Normalised(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class TestFrmDisplay : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A shown reading window; the pointer clears itself when it is destroyed.
+    QPointer<frmDisplay> m_window;
+
+    frmDisplay *ShowWindow()
+    {
+        m_window = new frmDisplay;
+        m_window->show();
+        m_window->activateWindow();
+        if (!QTest::qWaitForWindowExposed(m_window))
+            return nullptr;
+        return m_window;
+    }
+
+    template<typename T>
+    T *Control(const char *name)
+    {
+        return m_window ? m_window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+    }
+
+private slots:
+    void cleanup()
+    {
+        delete m_window;
+        HideExitScreen();
+        QGuiApplication::clipboard()->clear();
+    }
+
+    void window()
+    {
+        QVERIFY(ShowWindow());
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Gemvara v1.0"));
+        QCOMPARE(m_window->size(), QSize(496, 360));
+        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+        const Qt::WindowFlags flags = m_window->windowFlags();
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!m_window->windowIcon().isNull());
+        QVERIFY(m_window->isWindow());
+
+        const QRect screen = m_window->screen()->availableGeometry();
+        QVERIFY(qAbs(m_window->geometry().center().x() - screen.center().x()) <= 20);
+        QVERIFY(qAbs(m_window->geometry().center().y() - screen.center().y()) <= 40);
+    }
+
+    void initialState()
+    {
+        QVERIFY(ShowWindow());
+        auto *tabs = Control<QTabWidget>("SSTab1");
+        QVERIFY(tabs);
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Lifepath Number"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Birthday Number"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral("Gemstone For You"));
+        QCOMPARE(tabs->currentIndex(), 1);
+        // All three tabs sit in one row, none scrolled out of sight.
+        QCOMPARE(tabs->tabBar()->tabRect(0).top(), tabs->tabBar()->tabRect(2).top());
+        QVERIFY(tabs->tabBar()->tabRect(2).right() < tabs->width());
+        QTRY_VERIFY(tabs->hasFocus());
+
+        QCOMPARE(Control<QLabel>("lblLifePathNumber")->text(), QStringLiteral("12"));
+        QCOMPARE(Control<QLabel>("lblBirthdayNumber")->text(), QStringLiteral("12"));
+        QCOMPARE(Control<QLabel>("lblGemstoneName")->text(), QString());
+        for (const char *box : {"txtLifeJourneyNumberDisplay", "txtLifeJourneyNumberDisplayDesc",
+                                "txtBirthdayNumberDisplay", "txtBirthdayNumberDisplayDesc",
+                                "txtGemstoneDesc"})
+            QVERIFY2(Control<QPlainTextEdit>(box)->toPlainText().isEmpty(), box);
+
+        const QImage shown = Control<QLabel>("picGem")->pixmap().toImage();
+        QVERIFY(!shown.isNull());
+        QCOMPARE(Normalised(shown), Normalised(QImage(GemPicturePath(2))));
+
+        QCOMPARE(Control<QLabel>("Label61")->text(), ForumAdvertisement());
+        QVERIFY(Control<QLabel>("lblCobrand")->text().contains(QStringLiteral("site's name &  link here. See \"Help\" for details.    Click")));
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("reference"); // empty: the window
+        QTest::addColumn<QRect>("place");
+
+        const QString window;
+        const QString tabs = QStringLiteral("SSTab1");
+        QTest::newRow("Frame2") << "Frame2" << window << QRect(0, 0, 497, 41);
+        QTest::newRow("Label61") << "Label61" << "Frame2" << QRect(8, 8, 480, 39);
+        QTest::newRow("Label1") << "Label1" << window << QRect(104, 48, 281, 16);
+        QTest::newRow("SSTab1") << "SSTab1" << window << QRect(0, 72, 497, 185);
+        QTest::newRow("cmdback") << "cmdback" << window << QRect(0, 264, 497, 41);
+        QTest::newRow("fraFullBrand") << "fraFullBrand" << window << QRect(0, 304, 497, 57);
+        QTest::newRow("lblCobrand") << "lblCobrand" << "fraFullBrand" << QRect(8, 11, 479, 41);
+        QTest::newRow("lblFullBrand") << "lblFullBrand" << "fraFullBrand" << QRect(8, 11, 479, 41);
+
+        // Pages 0 and 1 share one layout, placed from the tab control's corner.
+        const QStringList pages[] = {
+            {"Frame1", "lblLifePathNumber", "Label4", "txtLifeJourneyNumberDisplay", "Label5", "txtLifeJourneyNumberDisplayDesc"},
+            {"Frame3", "lblBirthdayNumber", "Label6", "txtBirthdayNumberDisplay", "Label7", "txtBirthdayNumberDisplayDesc"},
+        };
+        for (const QStringList &page : pages) {
+            QTest::newRow(qPrintable(page[0])) << page[0] << tabs << QRect(8, 24, 97, 149);
+            QTest::newRow(qPrintable(page[1])) << page[1] << page[0] << QRect(8, 32, 68, 59);
+            QTest::newRow(qPrintable(page[2])) << page[2] << tabs << QRect(112, 32, 68, 13);
+            QTest::newRow(qPrintable(page[3])) << page[3] << tabs << QRect(112, 48, 375, 53);
+            QTest::newRow(qPrintable(page[4])) << page[4] << tabs << QRect(112, 104, 79, 13);
+            QTest::newRow(qPrintable(page[5])) << page[5] << tabs << QRect(112, 120, 375, 53);
+        }
+        QTest::newRow("Label2") << "Label2" << tabs << QRect(16, 24, 65, 13);
+        QTest::newRow("lblGemstoneName") << "lblGemstoneName" << tabs << QRect(16, 40, 321, 41);
+        QTest::newRow("Label3") << "Label3" << tabs << QRect(16, 80, 143, 13);
+        QTest::newRow("txtGemstoneDesc") << "txtGemstoneDesc" << tabs << QRect(16, 96, 319, 77);
+        QTest::newRow("picGem") << "picGem" << tabs << QRect(352, 32, 120, 90);
+    }
+
+    void layout()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, reference);
+        QFETCH(QRect, place);
+        QVERIFY(ShowWindow());
+        // Pages are laid out when first shown.
+        auto *tabs = Control<QTabWidget>("SSTab1");
+        for (int i : {0, 2, 1})
+            tabs->setCurrentIndex(i);
+
+        auto *widget = m_window->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QWidget *base = reference.isEmpty() ? m_window.data() : m_window->findChild<QWidget *>(reference);
+        QVERIFY(base);
+        QCOMPARE(QRect(widget->mapTo(base, QPoint(0, 0)), widget->size()), place);
+    }
+
+    void textBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("life path significance") << "txtLifeJourneyNumberDisplay" << 0;
+        QTest::newRow("life path interpretation") << "txtLifeJourneyNumberDisplayDesc" << 0;
+        QTest::newRow("birthday significance") << "txtBirthdayNumberDisplay" << 1;
+        QTest::newRow("birthday interpretation") << "txtBirthdayNumberDisplayDesc" << 1;
+        QTest::newRow("gemstone description") << "txtGemstoneDesc" << 2;
+    }
+
+    // Locked: the user can select and copy but never change the text.
+    void textBoxes()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, tab);
+        QVERIFY(ShowWindow());
+        Control<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+        auto *edit = m_window->findChild<QPlainTextEdit *>(box);
+        QVERIFY(edit);
+        edit->setPlainText(QStringLiteral("A line of the reading. ").repeated(30));
+
+        QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(edit->verticalScrollBar()->isVisible());
+        QVERIFY(edit->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(edit->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(edit->palette().color(QPalette::Text), QColor(255, 0, 255));
+        QCOMPARE(edit->palette().color(QPalette::Base), m_window->palette().color(QPalette::Button));
+
+        edit->setFocus();
+        QTRY_VERIFY(edit->hasFocus());
+        const QString before = edit->toPlainText();
+        QTest::keyClicks(edit, QStringLiteral("xyz"));
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->toPlainText(), before);
+
+        QTest::keyClick(edit, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(edit, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(edit->textCursor().selectedText(), QStringLiteral("A "));
+    }
+
+    void clipboardGuard_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("guarded");
+
+        const struct
+        {
+            const char *box;
+            int tab;
+            bool guarded;
+        } boxes[] = {
+            {"txtLifeJourneyNumberDisplay", 0, true},
+            {"txtBirthdayNumberDisplay", 1, true},
+            {"txtGemstoneDesc", 2, true},
+            {"txtLifeJourneyNumberDisplayDesc", 0, false},
+            {"txtBirthdayNumberDisplayDesc", 1, false},
+        };
+        for (const auto &b : boxes) {
+            for (const char *action : {"move", "press", "release", "drag", "change"})
+                QTest::addRow("%s %s", b.box, action) << b.box << b.tab << action << b.guarded;
+        }
+    }
+
+    void clipboardGuard()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, tab);
+        QFETCH(QString, action);
+        QFETCH(bool, guarded);
+        QVERIFY(ShowWindow());
+        Control<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+        auto *edit = m_window->findChild<QPlainTextEdit *>(box);
+        QVERIFY(edit);
+        edit->setPlainText(QStringLiteral("Some text of the reading."));
+        QWidget *area = edit->viewport();
+        const QPoint inside = area->rect().center();
+        QTest::mouseMove(area, inside + QPoint(-20, 0));
+        const int caret = edit->textCursor().position();
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+        QCOMPARE(ClipboardText(), QStringLiteral("copied elsewhere"));
+
+        if (action == QLatin1String("move")) {
+            QTest::mouseMove(area, inside);
+        } else if (action == QLatin1String("press")) {
+            QTest::mousePress(area, Qt::LeftButton, {}, inside);
+            QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+            QTest::mouseRelease(area, Qt::LeftButton, {}, inside);
+        } else if (action == QLatin1String("release")) {
+            QTest::mousePress(area, Qt::RightButton, {}, inside);
+            QTest::mouseRelease(area, Qt::RightButton, {}, inside);
+        } else if (action == QLatin1String("drag")) {
+            QTest::mousePress(area, Qt::LeftButton, {}, inside);
+            QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+            QTest::mouseMove(area, inside + QPoint(5, 0));
+            QTest::mouseRelease(area, Qt::LeftButton, {}, inside + QPoint(5, 0));
+        } else {
+            edit->setPlainText(QStringLiteral("Another text."));
+        }
+
+        if (guarded)
+            QVERIFY2(ClipboardEmpty(), qPrintable(ClipboardText()));
+        else
+            QCOMPARE(ClipboardText(), QStringLiteral("copied elsewhere"));
+
+        if (action == QLatin1String("move")) {
+            // The guard leaves the box itself alone.
+            QCOMPARE(edit->textCursor().position(), caret);
+            QCOMPARE(edit->toPlainText(), QStringLiteral("Some text of the reading."));
+        }
+    }
+
+    // Copying from an interpretation works and survives until a guarded
+    // box is touched.
+    void copyFromInterpretation()
+    {
+        QVERIFY(ShowWindow());
+        Control<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        auto *interpretation = Control<QPlainTextEdit>("txtBirthdayNumberDisplayDesc");
+        auto *significance = Control<QPlainTextEdit>("txtBirthdayNumberDisplay");
+        interpretation->setPlainText(QStringLiteral("You are born to lead."));
+        significance->setPlainText(QStringLiteral("Middle years."));
+
+        interpretation->setFocus();
+        QTRY_VERIFY(interpretation->hasFocus());
+        QTest::keyClick(interpretation, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(interpretation, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(ClipboardText(), QStringLiteral("You are born to lead."));
+
+        QTest::mouseMove(interpretation->viewport(), QPoint(10, 10));
+        QTest::mouseMove(Control<QPushButton>("cmdback"), QPoint(10, 10));
+        QCOMPARE(ClipboardText(), QStringLiteral("You are born to lead."));
+
+        QTest::mouseMove(significance->viewport(), QPoint(10, 10));
+        QVERIFY(ClipboardEmpty());
+    }
+
+    void focusOrder()
+    {
+        QVERIFY(ShowWindow());
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        auto *tabs = Control<QTabWidget>("SSTab1");
+        QTRY_VERIFY(tabs->hasFocus());
+        const char *order[] = {"cmdback", "txtLifeJourneyNumberDisplay", "txtBirthdayNumberDisplay",
+                               "txtGemstoneDesc", "txtLifeJourneyNumberDisplayDesc",
+                               "txtBirthdayNumberDisplayDesc"};
+        // Boxes on hidden pages cannot take the focus, so the chain is
+        // walked once per page, skipping the boxes that are out of sight.
+        for (int page = 0; page < 3; ++page) {
+            tabs->setCurrentIndex(page);
+            tabs->setFocus();
+            QTRY_VERIFY(tabs->hasFocus());
+            QString previous = tabs->objectName();
+            for (const char *name : order) {
+                auto *widget = m_window->findChild<QWidget *>(QString::fromLatin1(name));
+                if (!widget->isVisibleTo(m_window))
+                    continue;
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QVERIFY2(widget->hasFocus(), qPrintable(QStringLiteral("after %1 expected %2, got %3")
+                                                            .arg(previous, QLatin1String(name),
+                                                                 QApplication::focusWidget()->objectName())));
+                previous = widget->objectName();
+            }
+        }
+    }
+
+    void linkLabels_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("forum advertisement") << "Label61" << ForumSite();
+        QTest::newRow("bottom band") << "fraFullBrand" << HelpSite() + QStringLiteral("/co-brand.html");
+    }
+
+    void linkLabels()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, address);
+        QVERIFY(ShowWindow());
+        UrlRecorder urls;
+        auto *target = m_window->findChild<QWidget *>(label);
+        QVERIFY(target);
+        // Click where the user would: wherever the text is, whichever label is there.
+        const QPoint centre = target->rect().center();
+        QWidget *hit = target->childAt(centre) ? target->childAt(centre) : target;
+        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(target, centre));
+        QTRY_COMPARE(urls.urls().size(), 1);
+        QCOMPARE(urls.urls().first().toString(QUrl::StripTrailingSlash), address);
+        QVERIFY(m_window->isVisible());
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<bool>("back");
+        QTest::newRow("close box") << false;
+        QTest::newRow("Back") << true;
+    }
+
+    // Back hands over to the main window; any other closing leaves the
+    // exit screen up. Either way the window is gone.
+    void closing()
+    {
+        QFETCH(bool, back);
+        QWidget main;
+        main.setObjectName(QStringLiteral("stand-in main window"));
+        QVERIFY(ShowWindow());
+        m_window->setMainWindow(&main);
+
+        if (back)
+            QTest::mouseClick(Control<QPushButton>("cmdback"), Qt::LeftButton);
+        else
+            m_window->windowHandle()->close();
+
+        QTRY_VERIFY(m_window.isNull());
+        QCOMPARE(main.isVisible(), back);
+        QCOMPARE(ExitScreenVisible(), !back);
+        QVERIFY(IsExitScreenLoaded());
+    }
+
+    void backKey()
+    {
+        QWidget main;
+        QVERIFY(ShowWindow());
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        m_window->setMainWindow(&main);
+        QTest::keyClick(m_window, Qt::Key_B, Qt::AltModifier);
+        QTRY_VERIFY(m_window.isNull());
+        QVERIFY(main.isVisible());
+        QVERIFY(!ExitScreenVisible());
+    }
+};
+
+GEMVARA_TEST_MAIN(TestFrmDisplay)
+#include "test_frmdisplay.moc"
