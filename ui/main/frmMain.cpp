@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "designfonts.h"
 #include "exitscreen.h"
+#include "frmAbout.h"
 #include "readingrequest.h"
 #include "weblinks.h"
 
@@ -158,6 +159,8 @@ void frmMain::cmdExit_Click()
 
 void frmMain::mnuAbout_Click()
 {
+    frmAbout about(this);
+    about.exec();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -1,0 +1,576 @@
+#include "frmMain.h"
+
+#include "catalogue.h"
+#include "messageboxwatcher.h"
+#include "testmain.h"
+#include "urlrecorder.h"
+#include "weblinks.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowFrame();
+    void layout_data();
+    void layout();
+    void fieldCaptionsFitTheirText();
+    void texts_data();
+    void texts();
+    void colours_data();
+    void colours();
+    void fonts_data();
+    void fonts();
+    void fullBrandInFrontAtCreation();
+    void listsFilledAndFirstSelected();
+    void listsCannotBeEdited();
+    void startsWithFocusAndTabOrder();
+    void exitButtonOutOfReach();
+
+    void upperCaseFilter_data();
+    void upperCaseFilter();
+    void pastedTextKeepsItsCase();
+
+    void menuTree();
+    void links_data();
+    void links();
+    void disabledEntryNeverOpensAPage();
+    void frontLabelDecidesThePage_data();
+    void frontLabelDecidesThePage();
+    void aboutOpensModal();
+    void readingEntryValidatesLikeTheButton();
+    void exitRemovesTheWindow_data();
+    void exitRemovesTheWindow();
+
+private:
+    template<typename T>
+    T *Control(const char *name) const
+    {
+        T *found = m_main->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QAction *Action(const char *name) const { return Control<QAction>(name); }
+
+    QPointer<frmMain> m_main;
+};
+
+void TestFrmMain::init()
+{
+    m_main = new frmMain;
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+}
+
+void TestFrmMain::cleanup()
+{
+    delete m_main;
+}
+
+void TestFrmMain::windowFrame()
+{
+    QCOMPARE(m_main->windowTitle(), QStringLiteral("Gemvara v1.0"));
+    QVERIFY(!m_main->windowIcon().isNull());
+    const Qt::WindowFlags flags = m_main->windowFlags();
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QCOMPARE(m_main->minimumSize(), m_main->maximumSize());
+
+    QWidget *client = m_main->centralWidget();
+    QCOMPARE(client->size(), QSize(427, 277));
+    QCOMPARE(client->y(), m_main->menuBar()->geometry().bottom() + 1);
+    QCOMPARE(m_main->height(), client->geometry().bottom() + 1);
+
+    const QRect screen = m_main->screen()->availableGeometry();
+    // Centred before the frame's size is known: allow a few pixels.
+    const QPoint off = m_main->frameGeometry().center() - screen.center();
+    QVERIFY2(qAbs(off.x()) <= 4 && qAbs(off.y()) <= 4, qPrintable(QString("off by %1,%2").arg(off.x()).arg(off.y())));
+}
+
+void TestFrmMain::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("place");
+
+    const QString client = QStringLiteral("centralwidget");
+    auto row = [](const char *name, const QString &in, int x, int y, int w, int h) {
+        QTest::newRow(name) << QString::fromLatin1(name) << in << QRect(x, y, w, h);
+    };
+    row("fraFullBrand", client, 5, 216, 417, 57);
+    row("lblFullBrand", "fraFullBrand", 8, 11, 399, 41);
+    row("lblCobrand", "fraFullBrand", 8, 11, 399, 41);
+    row("Frame2", client, 5, 0, 420, 41);
+    row("Label61", "Frame2", 8, 9, 408, 39);
+    row("fraName", client, 5, 80, 417, 131);
+    row("txtFirstName", "fraName", 6, 30, 127, 23);
+    row("txtMiddleName", "fraName", 141, 30, 131, 23);
+    row("txtLastName", "fraName", 280, 30, 129, 23);
+    row("fraBirthDay", "fraName", 8, 56, 403, 67);
+    row("cboMonth", "fraBirthDay", 8, 24, 97, 21);
+    row("cboDate", "fraBirthDay", 112, 24, 57, 21);
+    row("cboYear", "fraBirthDay", 176, 24, 65, 21);
+    row("cmdNext", "fraBirthDay", 248, 14, 147, 45);
+    row("cmdExit", client, 256, 312, 139, 21);
+    row("Label2", client, 8, 48, 417, 33);
+}
+
+void TestFrmMain::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QRect, place);
+
+    auto *widget = m_main->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(widget->geometry(), place);
+}
+
+void TestFrmMain::fieldCaptionsFitTheirText()
+{
+    const struct { const char *name; QPoint at; } captions[] = {
+        {"Label1", {8, 16}}, {"Label4", {144, 16}}, {"Label5", {280, 16}}};
+    for (const auto &caption : captions) {
+        auto *label = Control<QLabel>(caption.name);
+        QCOMPARE(label->parentWidget()->objectName(), QStringLiteral("fraName"));
+        QCOMPARE(label->pos(), caption.at);
+        QCOMPARE(label->size(), label->sizeHint());
+    }
+}
+
+void TestFrmMain::texts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("lblFullBrand")
+        << "lblFullBrand"
+        << "Home Business Opportunity. Start your own Internet business and make money online. "
+           "Get this software fully branded for your website. Click here for more details.";
+    // One ampersand on screen where the original caption doubles it.
+    QTest::newRow("lblCobrand")
+        << "lblCobrand"
+        << "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+           "Put your site's name &  link here. See \"Help\" for details.    "
+           "Click Here for more info on co-branding.";
+    QTest::newRow("Label61") << "Label61" << ForumAdvertisement();
+    QTest::newRow("Label2") << "Label2"
+                            << "Gemstones have a positive influence on our lives. Know more about "
+                               "the gemstones that are suitable for you based on numerology!";
+    QTest::newRow("Label1") << "Label1" << "First Name";
+    QTest::newRow("Label4") << "Label4" << "Middle Name";
+    QTest::newRow("Label5") << "Label5" << "Last Name";
+    QTest::newRow("fraName") << "fraName" << "Please Fill In The Below Details:";
+    QTest::newRow("fraBirthDay") << "fraBirthDay" << "Date Of Birth";
+    QTest::newRow("fraFullBrand") << "fraFullBrand" << "";
+    QTest::newRow("Frame2") << "Frame2" << "";
+    QTest::newRow("cmdNext") << "cmdNext" << "Get My Gemvara Reading";
+    QTest::newRow("cmdExit") << "cmdExit" << "E&xit";
+}
+
+void TestFrmMain::texts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+
+    QObject *control = m_main->findChild<QObject *>(name);
+    QVERIFY(control);
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        QCOMPARE(label->text(), text);
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
+        QCOMPARE(frame->title(), text);
+    } else {
+        QCOMPARE(qobject_cast<QPushButton *>(control)->text(), text);
+    }
+}
+
+void TestFrmMain::colours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<bool>("opaque");
+
+    const QColor purple(128, 0, 128), magenta(255, 0, 255), green(0, 64, 0);
+    const int text = QPalette::WindowText;
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << text << purple << true;
+    QTest::newRow("lblCobrand") << "lblCobrand" << text << purple << true;
+    QTest::newRow("Label61") << "Label61" << text << purple << false;
+    QTest::newRow("Label1") << "Label1" << text << purple << false;
+    QTest::newRow("Label4") << "Label4" << text << purple << false;
+    QTest::newRow("Label5") << "Label5" << text << purple << false;
+    QTest::newRow("Label2") << "Label2" << text << green << true;
+    QTest::newRow("fraName caption") << "fraName" << text << purple << false;
+    for (const char *box : {"txtFirstName", "txtMiddleName", "txtLastName"})
+        QTest::newRow(box) << box << int(QPalette::Text) << magenta << false;
+    for (const char *list : {"cboMonth", "cboDate", "cboYear"})
+        QTest::newRow(list) << list << int(QPalette::ButtonText) << magenta << false;
+    QTest::newRow("cmdExit") << "cmdExit" << int(QPalette::Button) << QColor(124, 165, 231) << true;
+}
+
+void TestFrmMain::colours()
+{
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QColor, colour);
+    QFETCH(bool, opaque);
+
+    auto *widget = m_main->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->palette().color(QPalette::ColorRole(role)), colour);
+    QCOMPARE(widget->autoFillBackground(), opaque);
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    if (opaque && name != QLatin1String("cmdExit"))
+        QCOMPARE(widget->palette().color(QPalette::Window), face);
+    if (qobject_cast<QLineEdit *>(widget))
+        QCOMPARE(widget->palette().color(QPalette::Base), face);
+}
+
+void TestFrmMain::fonts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<bool>("pointingHand");
+
+    const QString verdana = QStringLiteral("Verdana"), sans = QStringLiteral("MS Sans Serif");
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << verdana << 8.25 << true << true << true;
+    QTest::newRow("lblCobrand") << "lblCobrand" << verdana << 8.25 << true << true << true;
+    QTest::newRow("Label61") << "Label61" << verdana << 9.0 << false << true << true;
+    QTest::newRow("Label2") << "Label2" << verdana << 8.25 << false << false << false;
+    QTest::newRow("fraName") << "fraName" << verdana << 8.25 << true << false << false;
+    QTest::newRow("fraBirthDay") << "fraBirthDay" << verdana << 8.25 << true << false << false;
+    QTest::newRow("cmdNext") << "cmdNext" << verdana << 8.25 << true << false << false;
+    QTest::newRow("Label1") << "Label1" << sans << 8.25 << false << false << false;
+    QTest::newRow("Label5") << "Label5" << sans << 8.25 << false << false << false;
+    QTest::newRow("txtFirstName") << "txtFirstName" << verdana << 8.25 << false << false << false;
+    QTest::newRow("cboYear") << "cboYear" << verdana << 8.25 << false << false << false;
+}
+
+void TestFrmMain::fonts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, underline);
+    QFETCH(bool, pointingHand);
+
+    auto *widget = m_main->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    const QFont font = widget->font();
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.pointSizeF(), points);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.underline(), underline);
+    QCOMPARE(widget->cursor().shape() == Qt::PointingHandCursor, pointingHand);
+}
+
+void TestFrmMain::fullBrandInFrontAtCreation()
+{
+    auto *frame = Control<QGroupBox>("fraFullBrand");
+    auto *full = Control<QLabel>("lblFullBrand");
+    QCOMPARE(frame->childAt(full->geometry().center()), full);
+    QVERIFY(full->isVisible());
+    QVERIFY(Control<QLabel>("lblCobrand")->isVisible());
+}
+
+void TestFrmMain::listsFilledAndFirstSelected()
+{
+    QStringList days, years;
+    for (int d = 1; d <= 31; ++d)
+        days << QString::number(d);
+    for (int y = 1900; y <= 2050; ++y)
+        years << QString::number(y);
+    const QStringList months{"January", "February", "March",     "April",   "May",      "June",
+                             "July",    "August",   "September", "October", "November", "December"};
+
+    auto entries = [](QComboBox *list) {
+        QStringList all;
+        for (int i = 0; i < list->count(); ++i)
+            all << list->itemText(i);
+        return all;
+    };
+    QCOMPARE(entries(m_main->cboDate()), days);
+    QCOMPARE(entries(m_main->cboMonth()), months);
+    QCOMPARE(entries(m_main->cboYear()), years);
+    QCOMPARE(m_main->cboDate()->currentText(), QStringLiteral("1"));
+    QCOMPARE(m_main->cboMonth()->currentText(), QStringLiteral("January"));
+    QCOMPARE(m_main->cboYear()->currentText(), QStringLiteral("1900"));
+    for (QLineEdit *box : {m_main->txtFirstName(), m_main->txtMiddleName(), m_main->txtLastName()}) {
+        QVERIFY(box->text().isEmpty());
+        QCOMPARE(box->maxLength(), 32767); // Qt's own ceiling; nothing lower is set
+    }
+}
+
+void TestFrmMain::listsCannotBeEdited()
+{
+    for (QComboBox *list : {m_main->cboDate(), m_main->cboMonth(), m_main->cboYear()}) {
+        QVERIFY(!list->isEditable());
+        list->setFocus();
+        const QString before = list->currentText();
+        QTest::keyClicks(list, QStringLiteral("xyz"));
+        QCOMPARE(list->currentText(), before);
+    }
+}
+
+void TestFrmMain::startsWithFocusAndTabOrder()
+{
+    QCOMPARE(QApplication::focusWidget(), m_main->txtFirstName());
+    const QStringList order{"txtMiddleName", "txtLastName", "cboMonth", "cboDate",
+                            "cboYear",       "cmdNext",     "txtFirstName"};
+    for (const QString &name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    }
+}
+
+void TestFrmMain::exitButtonOutOfReach()
+{
+    auto *exit = Control<QPushButton>("cmdExit");
+    QCOMPARE(exit->focusPolicy(), Qt::NoFocus);
+    QWidget *client = m_main->centralWidget();
+    QVERIFY(!client->rect().intersects(exit->geometry()));
+    QVERIFY(exit->visibleRegion().isEmpty());
+}
+
+void TestFrmMain::upperCaseFilter_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("lower letters") << "txtFirstName" << "abcxyz" << "ABCXYZ";
+    QTest::newRow("middle name") << "txtMiddleName" << "mary ann" << "MARY ANN";
+    QTest::newRow("last name") << "txtLastName" << "o'neil-smith" << "O'NEIL-SMITH";
+    QTest::newRow("capitals stay") << "txtFirstName" << "AbC" << "ABC";
+    QTest::newRow("digits, punctuation, blanks") << "txtFirstName" << "a3- .z" << "A3- .Z";
+    QTest::newRow("letters outside a-z") << "txtLastName" << "\u00e9a\u00df" << "\u00e9A\u00df";
+}
+
+void TestFrmMain::upperCaseFilter()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+
+    auto *edit = Control<QLineEdit>(box.toLatin1().constData());
+    edit->setFocus();
+    for (QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QCOMPARE(edit->text(), shown);
+
+    // Editing keys and shortcuts still do their own work.
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), shown.chopped(1));
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(edit->selectedText(), shown.chopped(1));
+    QTest::keyClicks(edit, QStringLiteral("q"));
+    QCOMPARE(edit->text(), QStringLiteral("Q"));
+}
+
+void TestFrmMain::pastedTextKeepsItsCase()
+{
+    QApplication::clipboard()->setText(QStringLiteral("lower case"));
+    for (QLineEdit *edit : {m_main->txtFirstName(), m_main->txtLastName()}) {
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("ab"));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QStringLiteral("ABlower case"));
+    }
+}
+
+void TestFrmMain::menuTree()
+{
+    QMenuBar *bar = m_main->menuBar();
+    QStringList top;
+    for (QAction *action : bar->actions())
+        top << action->objectName() + QLatin1Char('=') + action->text();
+    QCOMPARE(top, QStringList({"=&File", "=&Help", "mnuDonate=&Donate",
+                               "mkmoney=Make Money &Online"}));
+    QCOMPARE(bar->actions().at(0)->menu()->objectName(), QStringLiteral("nuFile"));
+    QCOMPARE(bar->actions().at(1)->menu()->objectName(), QStringLiteral("mnuHelp"));
+    QVERIFY(!Action("mnuDonate")->menu());
+
+    auto lines = [](QMenu *menu) {
+        QStringList all;
+        for (QAction *action : menu->actions())
+            all << action->objectName()
+                       + (action->isSeparator() ? QStringLiteral("|-") : QLatin1Char('=') + action->text());
+        return all;
+    };
+    QCOMPARE(lines(Control<QMenu>("nuFile")),
+             QStringList({"mnuNext=Get My Gemvara Reading", "mnuExit=E&xit"}));
+    QCOMPARE(lines(Control<QMenu>("mnuHelp")),
+             QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuFileSep1|-",
+                          "mnuUpdate=&Check for Software Update", "mnuFileSep2|-",
+                          "mnuAbout=&About Software"}));
+}
+
+void TestFrmMain::links_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("mnuOnline") << "mnuOnline" << ProductSite() + "/gemvara-free-help.html";
+    QTest::newRow("mnuVisit") << "mnuVisit" << ForumSite();
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << ProductSite() + "/download-gemvara-free.html";
+    QTest::newRow("mnuDonate") << "mnuDonate" << HelpSite() + "/donate.html";
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << HelpSite() + "/fully-branded.html";
+    QTest::newRow("Label61") << "Label61" << ForumSite();
+    QTest::newRow("Label2") << "Label2" << HelpSite() + "/fully-branded.html";
+}
+
+void TestFrmMain::links()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, address);
+
+    UrlRecorder pages;
+    for (int click = 1; click <= 2; ++click) {
+        if (auto *label = m_main->findChild<QLabel *>(name))
+            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, 5));
+        else
+            Control<QAction>(name.toLatin1().constData())->trigger();
+        QCOMPARE(pages.addresses(), QStringList(QList<QString>(click, address)));
+    }
+
+    // Pressing without releasing over the label is no click.
+    if (auto *label = m_main->findChild<QLabel *>(name)) {
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(pages.addresses().size(), 2);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-20, -20));
+        QCOMPARE(pages.addresses().size(), 2);
+    }
+}
+
+void TestFrmMain::disabledEntryNeverOpensAPage()
+{
+    UrlRecorder pages;
+    QAction *money = Action("mkmoney");
+    QVERIFY(!money->isEnabled());
+    money->trigger();
+    QMenuBar *bar = m_main->menuBar();
+    const QRect spot = bar->actionGeometry(money);
+    QVERIFY(spot.isValid());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, spot.center());
+    QTest::keyClick(m_main, Qt::Key_O, Qt::AltModifier);
+    QVERIFY(pages.addresses().isEmpty());
+    QVERIFY(!money->isEnabled());
+}
+
+void TestFrmMain::frontLabelDecidesThePage_data()
+{
+    QTest::addColumn<bool>("cobrandInFront");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("co-branding in front") << true << HelpSite() + "/co-brand.html";
+    QTest::newRow("full-branding in front") << false << HelpSite() + "/fully-branded.html";
+}
+
+void TestFrmMain::frontLabelDecidesThePage()
+{
+    QFETCH(bool, cobrandInFront);
+    QFETCH(QString, address);
+
+    if (cobrandInFront)
+        m_main->lblCobrand()->raise();
+    UrlRecorder pages;
+    // Click where the two offers overlap, through the window system, which
+    // hands the click to whichever label is in front.
+    QLabel *full = m_main->lblFullBrand();
+    const QPoint spot = full->mapTo(m_main, full->rect().center());
+    QTest::mouseClick(m_main->windowHandle(), Qt::LeftButton, {}, spot);
+    QCOMPARE(pages.addresses(), QStringList{address});
+}
+
+void TestFrmMain::aboutOpensModal()
+{
+    QString seen;
+    bool blocked = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        seen = QString::fromLatin1(modal->metaObject()->className());
+        // The main window refuses input while the About window is up.
+        UrlRecorder pages;
+        // (through the window system, where modality is enforced)
+        auto *label = m_main->findChild<QLabel *>("Label2");
+        const QPoint spot = label->mapTo(m_main, label->rect().center());
+        QTest::mouseClick(m_main->windowHandle(), Qt::LeftButton, {}, spot);
+        blocked = pages.addresses().isEmpty() && modal->parentWidget() == m_main;
+        modal->close();
+    });
+    Action("mnuAbout")->trigger(); // returns once the window is closed
+    QCOMPARE(seen, QStringLiteral("frmAbout"));
+    QVERIFY(blocked);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestFrmMain::readingEntryValidatesLikeTheButton()
+{
+    for (const char *trigger : {"cmdNext", "mnuNext"}) {
+        MessageBoxWatcher boxes;
+        m_main->cboYear()->setFocus();
+        if (qstrcmp(trigger, "cmdNext") == 0)
+            QTest::mouseClick(Control<QPushButton>(trigger), Qt::LeftButton);
+        else
+            Action(trigger)->trigger();
+        QCOMPARE(boxes.count(), 1);
+        QVERIFY(IsGemvaraInfoBox(boxes.last(), QStringLiteral("Please Enter Your First Name")));
+        QCOMPARE(m_main->focusWidget(), m_main->txtFirstName());
+    }
+}
+
+void TestFrmMain::exitRemovesTheWindow_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("button handler") << "cmdExit";
+    QTest::newRow("File, Exit") << "mnuExit";
+    QTest::newRow("close box") << "close";
+}
+
+void TestFrmMain::exitRemovesTheWindow()
+{
+    QFETCH(QString, how);
+
+    QApplication::setQuitOnLastWindowClosed(false);
+    QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
+    m_main->txtFirstName()->setText(QStringLiteral("TYPED"));
+    if (how == QLatin1String("cmdExit"))
+        m_main->cmdExit_Click();
+    else if (how == QLatin1String("mnuExit"))
+        Action("mnuExit")->trigger();
+    else
+        m_main->close();
+    QVERIFY(m_main.isNull() || !m_main->isVisible());
+    QTRY_VERIFY(m_main.isNull());
+    QCOMPARE(quit.count(), 0);
+}
+
+GEMVARA_TEST_MAIN(TestFrmMain)
+#include "test_frmmain.moc"
