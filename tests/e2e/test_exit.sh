@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Leaving the main window brings up the exit screen above other windows;
+# its form sends a referral through the browser, and leaving it (Exit button
+# or close box) ends the program with no window left.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/lib.sh"
+
+forum=${GEMVARA_FORUM_SITE:?GEMVARA_FORUM_SITE not set}
+product=${GEMVARA_PRODUCT_SITE:?GEMVARA_PRODUCT_SITE not set}
+
+# Pages go to a recording stand-in browser through xdg-open.
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID \
+      MATE_DESKTOP_SESSION_ID DEFAULT_BROWSER
+export XDG_DATA_DIRS=$E2E_WORK/share XDG_CONFIG_DIRS=$E2E_WORK/xdg XDG_DATA_HOME=$E2E_WORK/share-home
+mkdir -p "$XDG_DATA_DIRS" "$XDG_CONFIG_DIRS" "$XDG_DATA_HOME"
+export BROWSER=$here/record-browser.sh BROWSER_LOG=$E2E_WORK/browser.log
+: >"$BROWSER_LOG"
+
+# The main window and the exit screen share the caption "Gemvara v1.0";
+# the exit screen is the one of 741 x 315.
+caption="Gemvara v1.0"
+exit_screen() {
+  local w
+  for w in $(windows_named "$caption"); do
+    xdotool getwindowgeometry "$w" 2>/dev/null | grep -q "Geometry: 741x315" && echo "$w"
+  done
+  return 0
+}
+wait_for_exit_screen() {
+  local i
+  for ((i = 0; i < 100; i++)); do
+    [ -n "$(exit_screen)" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Position of a window in the stacking order, bottom first.
+stack_position() {
+  xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | grep '^0x' |
+    awk -v id="$(printf '0x%x' "$1")" 'tolower($0) == tolower(id) { print NR }'
+}
+
+# Starts the program and leaves its main window by the close box.
+start_and_leave_main() {
+  start_gemvara
+  pid=$!
+  wait_for_window "$caption" 15 || fail "main window did not appear"
+  main=$(windows_named "$caption" | head -n1)
+  sleep 0.5
+  xdotool windowactivate --sync "$main" 2>/dev/null || true
+  xdotool key alt+F4
+  wait_for_exit_screen || fail "closing the main window showed no exit screen"
+  screen=$(exit_screen)
+  sleep 0.5
+  [ "$(windows_named "$caption" | wc -l)" -eq 1 ] || fail "the main window is still there"
+  kill -0 "$pid" || fail "the program ended with the main window"
+}
+
+no_window_left() {
+  wait_for_exit "$pid" 10 || fail "the program is still running"
+  [ -z "$(windows_named "$caption")" ] || fail "a window is left on screen"
+  [ "$(count_gemvara)" -eq 0 ] || fail "a copy of the program is still running"
+}
+
+# 1. The exit screen comes up and stays above another program's window.
+xmessage -name other "another program" &
+other_pid=$!
+wait_for_window "other" 10 || fail "xmessage did not appear"
+start_and_leave_main
+xprop -id "$screen" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+  fail "the exit screen is not kept above other windows"
+other=$(windows_named "other" | head -n1)
+xdotool windowactivate --sync "$other" 2>/dev/null || true
+xdotool windowraise "$other"
+sleep 0.5
+[ "$(stack_position "$screen")" -gt "$(stack_position "$other")" ] ||
+  fail "another window came above the exit screen"
+pass "leaving the main window shows the exit screen above other windows"
+kill "$other_pid" 2>/dev/null || true
+
+# 2. A referral typed into the form reaches the browser with its values
+# encoded, so "&", "=", "+", "#" and "%" in a name stay part of the name.
+# Box centres in the window: Frame2 is at 8,216; its boxes at 6,24 / 240,24 /
+# 6,48 / 240,48 (225 x 19); the submit button at 128,72.
+type_into() {
+  xdotool mousemove --window "$screen" "$1" "$2" click 1
+  sleep 0.2
+  xdotool type --delay 20 "$3"
+}
+xdotool windowactivate --sync "$screen" 2>/dev/null || true
+type_into 120 249 'Ann & Bob=1+2#3%'
+type_into 360 249 'ann@example.org'
+type_into 120 273 'Cy'
+type_into 360 273 'cy@example.org'
+xdotool mousemove --window "$screen" 250 297 click 1
+for ((i = 0; i < 150; i++)); do [ -s "$BROWSER_LOG" ] && break; sleep 0.1; done
+expected="$forum/kvqx-refer-a-friend.php?taf1=Ann%20%26%20Bob%3D1%2B2%233%25&taf2=ann%40example.org"
+expected+="&taf3=Your%20Message%0D%0A&taf4=Cy&taf5=cy%40example.org"
+expected+="&taf6=$(printf '%s/' "$product" | sed 's/:/%3A/g; s#/#%2F#g')"
+got=$(cut -f1 "$BROWSER_LOG")
+[ "$got" = "$expected" ] || fail "referral page got '$got', expected '$expected'"
+[ -n "$(exit_screen)" ] || fail "the exit screen closed after the referral"
+pass "the referral reached the browser with every value encoded"
+
+# 3. Its Exit button ends the program.
+# cmdClose is at 400,184 (83 x 25).
+xdotool mousemove --window "$screen" 441 196 click 1
+no_window_left
+pass "Exit ends the program with no window left"
+
+# 4. So does its close box.
+start_and_leave_main
+xdotool windowactivate --sync "$screen" 2>/dev/null || true
+xdotool key alt+F4
+no_window_left
+pass "closing the exit screen ends the program with no window left"

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# An old date in the settings file brings the update question before the
+# main window; the answer moves the date to today and Yes opens the
+# download page. Within fourteen days the program starts without asking.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/lib.sh"
+
+product=${GEMVARA_PRODUCT_SITE:?GEMVARA_PRODUCT_SITE not set}
+
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID \
+      MATE_DESKTOP_SESSION_ID DEFAULT_BROWSER
+export XDG_DATA_DIRS=$E2E_WORK/share XDG_CONFIG_DIRS=$E2E_WORK/xdg XDG_DATA_HOME=$E2E_WORK/share-home
+mkdir -p "$XDG_DATA_DIRS" "$XDG_CONFIG_DIRS" "$XDG_DATA_HOME"
+export BROWSER=$here/record-browser.sh BROWSER_LOG=$E2E_WORK/browser.log
+: >"$BROWSER_LOG"
+
+app=$(basename "$GEMVARA_EXE")
+store=$XDG_CONFIG_HOME/$app/$app.conf
+mkdir -p "$(dirname "$store")"
+seed() { printf '[Settings]\nDuration=%s\n' "$1" >"$store"; }
+stored() { sed -n 's/^Duration=//p' "$store"; }
+
+# Leaves the program through its main window and the exit screen.
+leave() {
+  local main
+  main=$(windows_named "Gemvara v1.0" | head -n1)
+  xdotool windowactivate --sync "$main" 2>/dev/null || true
+  xdotool key alt+F4
+  sleep 1
+  for w in $(windows_named "Gemvara v1.0"); do
+    xdotool windowactivate --sync "$w" 2>/dev/null || true
+    xdotool key alt+F4
+  done
+  wait_for_exit "$pid" 10 || fail "the program did not end"
+}
+
+# Answers the question (title "Gemvara") with key $1 and waits for the main
+# window, which must not be there while the question is.
+answer_question() {
+  wait_for_window "Gemvara" 15 || fail "no update question"
+  [ -z "$(windows_named "Gemvara v1.0")" ] || fail "the main window came before the question"
+  local box
+  box=$(windows_named "Gemvara" | head -n1)
+  sleep 0.5
+  xdotool windowactivate --sync "$box" 2>/dev/null || true
+  xdotool key "$1"
+  wait_for_window "Gemvara v1.0" 15 || fail "no main window after the question"
+}
+
+today=$(date +%F)
+
+# 1. A date far in the past: the question, Yes (the default) opens the page.
+seed 2020-01-01
+start_gemvara
+pid=$!
+answer_question Return
+for ((i = 0; i < 150; i++)); do [ -s "$BROWSER_LOG" ] && break; sleep 0.1; done
+[ "$(cut -f1 "$BROWSER_LOG")" = "$product/download-gemvara-free.html" ] ||
+  fail "Yes opened '$(cat "$BROWSER_LOG")'"
+[ "$(stored)" = "$today" ] || fail "stored date is '$(stored)', expected $today"
+pass "an old date brought the question before the main window; Yes opened the download page"
+leave
+
+# 2. Asked today: the next start is quiet.
+start_gemvara
+pid=$!
+wait_for_window "Gemvara v1.0" 15 || fail "main window did not appear"
+[ -z "$(windows_named "Gemvara")" ] || fail "asked again on the same day"
+pass "no question again the same day"
+leave
+
+# 3. A date too far ahead (clock set back): the question; No opens nothing.
+seed 2099-01-01
+start_gemvara
+pid=$!
+answer_question Escape
+[ "$(stored)" = "$today" ] || fail "stored date is '$(stored)' after No"
+sleep 0.5
+[ "$(wc -l <"$BROWSER_LOG")" -eq 1 ] || fail "No opened a page: $(cat "$BROWSER_LOG")"
+pass "a date in the future asks too; No opens nothing"
+leave
