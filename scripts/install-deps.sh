@@ -9,7 +9,7 @@ packages=(
   libbenchmark-dev
   xvfb xauth xdotool x11-utils xclip openbox imagemagick xdg-utils
   fonts-dejavu-core
-  desktop-file-utils appstream
+  desktop-file-utils appstream llvm
   clang libclang-rt-14-dev
 )
 
