@@ -76,6 +76,7 @@ void StartApplication()
     if (!AcquireInstanceLock()) {
         QMessageBox box(QMessageBox::Information, QStringLiteral("Gemvara"),
                         QStringLiteral("Application is already running"), QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
         box.exec();
         QuitApplication();
     }

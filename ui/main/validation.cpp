@@ -12,6 +12,7 @@ void Tell(frmMain *main, const QString &message)
 {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Gemvara"), message,
                     QMessageBox::Ok, main);
+    box.setDefaultButton(QMessageBox::Ok);
     box.exec();
 }
 
