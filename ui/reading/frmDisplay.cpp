@@ -63,8 +63,20 @@ frmDisplay::frmDisplay(QWidget *parent)
     // window happened to be the last one on screen.
     setAttribute(Qt::WA_QuitOnClose, false);
 
+    // The pages begin 24 pixels below the top of the tab control; a low
+    // tab row keeps the frames on them clear of it.
+    ui->SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { height: 18px; }"));
     for (int i = 0; i < ui->SSTab1->count(); ++i)
         ui->SSTab1->tabBar()->setTabTextColor(i, Magenta);
+
+    // Headings keep their place; where the font in use runs wider than the
+    // layout allowed, they grow to the right into free space rather than
+    // cut their last letters off.
+    for (QLabel *heading : {ui->Label4, ui->Label5, ui->Label6, ui->Label7, ui->Label2, ui->Label3}) {
+        const int needed = heading->fontMetrics().horizontalAdvance(heading->text()) + 2;
+        if (needed > heading->width())
+            heading->resize(needed, heading->height());
+    }
 
     const QColor face = palette().color(QPalette::Button);
     for (QPlainTextEdit *box : {ui->txtLifeJourneyNumberDisplay, ui->txtLifeJourneyNumberDisplayDesc,
@@ -81,8 +93,15 @@ frmDisplay::frmDisplay(QWidget *parent)
     ui->Label61->setText(ForumAdvertisement());
     ui->picGem->setPixmap(GemPicture(PlaceholderPicture));
 
-    // Co-branding covers the full-branding offer and takes every click.
+    // Co-branding covers the full-branding offer and takes every click;
+    // both are opaque so the covered text does not show through.
     ui->lblCobrand->raise();
+    for (QLabel *offer : {ui->lblCobrand, ui->lblFullBrand}) {
+        QPalette palette = offer->palette();
+        palette.setColor(QPalette::Window, face);
+        offer->setPalette(palette);
+        offer->setAutoFillBackground(true);
+    }
     for (QLabel *link : {ui->Label61, ui->lblCobrand, ui->lblFullBrand})
         link->installEventFilter(this);
     connect(ui->cmdback, &QPushButton::clicked, this, &frmDisplay::cmdback_Click);
