@@ -29,8 +29,6 @@ bool AskAboutUpdate()
                                    "Do you want to check for an update?"),
                     QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
-    // No window of ours exists yet; keep the question in front of others.
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -239,6 +239,8 @@ private slots:
                                         << "Please Enter Proper Email Address";
         QTest::newRow("same addresses without @")
             << "Ann" << "ann" << "Bob" << " ann " << "Please Enter Distinct Email Addresses";
+        QTest::newRow("same addresses, one with blanks")
+            << "Ann" << " a@b.c" << "Bob" << "a@b.c  " << "Please Enter Distinct Email Addresses";
         QTest::newRow("one address without @")
             << "Ann" << "ann@x.org" << "Bob" << "bob.x.org" << "Please Enter Proper Email Address";
         QTest::newRow("one address without .")
@@ -247,6 +249,8 @@ private slots:
             << "Your Name" << "ann@x.org" << "Bob" << "bob@x.org" << "Please Enter Your Name";
         QTest::newRow("friend's name blank")
             << "Ann" << "ann@x.org" << "  " << "bob@x.org" << "Please Enter Your Friend's Name";
+        QTest::newRow("addresses differing in case only are distinct")
+            << "Ann" << "Ann@x.org" << "Bob" << "ann@x.org" << "";
         QTest::newRow("valid, names with blanks and &")
             << " Ann & Lee " << " ann@x.org" << "Bob  Roy" << "bob@x.org " << "";
     }

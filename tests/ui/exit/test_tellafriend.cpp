@@ -111,36 +111,6 @@ private slots:
         }
     }
 
-    void submissionChecksInOrder_data()
-    {
-        QTest::addColumn<QString>("email");
-        QTest::addColumn<QString>("friendEmail");
-        QTest::addColumn<QString>("message");
-
-        QTest::newRow("placeholders") << "Your Email Address" << "Friend's Email Address"
-                                      << "Please Enter Proper Email Address";
-        QTest::newRow("same, no @") << "abc" << "abc" << "Please Enter Distinct Email Addresses";
-        QTest::newRow("same after trimming") << " a@b.c" << "a@b.c  "
-                                             << "Please Enter Distinct Email Addresses";
-        QTest::newRow("both empty") << "" << "" << "Please Enter Distinct Email Addresses";
-        QTest::newRow("case differs") << "A@b.c" << "a@b.c" << "";
-        QTest::newRow("friend's without @") << "a@b.c" << "friend.com"
-                                            << "Please Enter Proper Email Address";
-        QTest::newRow("own without @") << "a.b.c" << "f@b.c" << "Please Enter Proper Email Address";
-        QTest::newRow("friend's without .") << "a@b.c" << "f@b" << "Please Enter Proper Email Address";
-        QTest::newRow("valid") << "a@b.c" << "f@g.h" << "";
-    }
-    void submissionChecksInOrder()
-    {
-        QFETCH(QString, email);
-        QFETCH(QString, friendEmail);
-        QFETCH(QString, message);
-        ReferralFields f = Valid();
-        f.email = email;
-        f.friendEmail = friendEmail;
-        QCOMPARE(SubmissionProblem(f).value_or(QString()), message);
-    }
-
     void addressRoundTrip_data()
     {
         QTest::addColumn<ReferralFields>("fields");
@@ -188,14 +158,6 @@ private slots:
                              {"taf3", fields.message},     {"taf4", fields.friendName},
                              {"taf5", fields.friendEmail}, {"taf6", ProductSiteRoot()}};
         QCOMPARE(DecodeQuery(opened), expected);
-    }
-
-    void addressIsAPureFunctionOfItsArguments()
-    {
-        const ReferralFields f{"A b", "a@b.c", "m", "F", "f@g.h"};
-        QCOMPARE(BuildReferralAddress(QStringLiteral("http://h/p.php"), f, QStringLiteral("http://r/")),
-                 QStringLiteral("http://h/p.php?taf1=A%20b&taf2=a%40b.c&taf3=m&taf4=F"
-                                "&taf5=f%40g.h&taf6=http%3A%2F%2Fr%2F"));
     }
 };
 
