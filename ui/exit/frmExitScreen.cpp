@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QRandomGenerator>
 
+#include <limits>
+
 namespace {
 
 int SupportTextIndex()
@@ -47,6 +49,9 @@ frmExitScreen::frmExitScreen(QWidget *parent)
                          static_cast<QWidget *>(ui->txtMessage)})
         box->installEventFilter(this);
     ui->lblGoToHome->installEventFilter(this);
+    // The boxes take any length (a line edit stops at 32767 by default).
+    for (QLineEdit *line : {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail})
+        line->setMaxLength(std::numeric_limits<int>::max());
 
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmExitScreen::exitClicked);
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::submitClicked);

@@ -128,6 +128,8 @@ private slots:
         QVERIFY(!Child<QCheckBox>(m_form.get(), "Check1")->isChecked());
         QCOMPARE(box("txtFriendName")->text(), QStringLiteral("Friend's Name"));
         QCOMPARE(box("txtName")->placeholderText(), QString());
+        box("txtFriendName")->setText(QString(40000, QLatin1Char('x'))); // no length limit
+        QCOMPARE(box("txtFriendName")->text().size(), 40000);
 
         QStringList supportTexts;
         for (int i = 0; i < 4; ++i)
