@@ -17,6 +17,11 @@ for tool in apt-get dpkg-deb dpkg-shlibdeps cpack; do
   command -v $tool >/dev/null || { echo "$tool is missing: skipped"; exit $skip; }
 done
 
+# Builds of the same checkout may run this test at the same time; the
+# installed package is one for the whole machine, so they take turns.
+exec 9<"${BASH_SOURCE[0]}"
+flock -w 600 9 || fail "another run of this test held the lock for 10 minutes"
+
 export DEBIAN_FRONTEND=noninteractive
 apt=(apt-get -q -y -o DPkg::Lock::Timeout=300)
 # Installed, half-installed or with configuration files left: not gone.
