@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# A reading from the keyboard, the clipboard rule of the reading window,
+# Back and a second reading, and closing the reading window by its close box.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/lib.sh"
+source "$here/test_reading_lib.sh"
+data=$(cd "$here/../../engine/data" && pwd)
+
+clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+birthday_text() {
+  python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))[sys.argv[2]], end="")' \
+    "$data/birthday.json" "$1"
+}
+# Copies the whole text of the box under window point ($2, $3) with Ctrl+A, Ctrl+C.
+copy_box() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.2
+  xdotool key ctrl+a ctrl+c
+  sleep 0.3
+}
+windows_with_caption() { windows_named "$caption" | wc -l; }
+
+# Points on the "Birthday Number" page, in window pixels.
+significance_x=200 significance_y=140
+interpretation_x=200 interpretation_y=215
+
+start_gemvara
+pid=$!
+wait_for_window "$caption" 15 || fail "main window did not appear"
+sleep 0.5
+
+# 1. A reading replaces the main window and empties the clipboard.
+echo -n "copied before the reading" | xclip -i -selection clipboard
+[ "$(clipboard)" = "copied before the reading" ] || fail "could not fill the clipboard"
+type_names
+pick_date_and_ask 29 November 1999
+wait_for_reading_window || fail "no reading window after asking"
+win=$(reading_window)
+sleep 0.5
+[ "$(windows_with_caption)" -eq 1 ] || fail "the main window or the exit screen is still on screen"
+[ -z "$(clipboard)" ] || fail "showing a reading left the clipboard filled"
+pass "a reading replaces the main window and empties the clipboard"
+
+# 2. Text copied from an interpretation stays until the mouse passes over a guarded box.
+xdotool windowactivate --sync "$win" 2>/dev/null || true
+copy_box "$win" "$interpretation_x" "$interpretation_y"
+[ "$(clipboard)" = "$(birthday_text 29)" ] || fail "the interpretation of the 29th could not be copied"
+xdotool mousemove --window "$win" 300 290 # over the Back button
+sleep 0.3
+[ "$(clipboard)" = "$(birthday_text 29)" ] || fail "the copied interpretation was lost"
+xdotool mousemove --window "$win" "$significance_x" "$significance_y"
+sleep 0.1
+xdotool mousemove --window "$win" $((significance_x + 10)) "$significance_y"
+sleep 0.3
+[ -z "$(clipboard)" ] || fail "moving over the significance box kept the clipboard"
+pass "copying works from the interpretation and is undone over a guarded box"
+
+# 3. Back: the main window returns, the reading window is gone, no exit screen.
+xdotool key alt+b
+wait_for main_window || fail "Back did not bring the main window"
+sleep 0.5
+[ -z "$(reading_window)" ] || fail "the reading window is still there after Back"
+[ -z "$(exit_screen)" ] || fail "the exit screen is on screen after Back"
+pass "Back returns to the main window"
+
+# 4. A second reading shows only its own texts.
+ask_again 1 March 1900
+wait_for_reading_window || fail "no second reading window"
+win=$(reading_window)
+sleep 0.5
+xdotool windowactivate --sync "$win" 2>/dev/null || true
+copy_box "$win" "$interpretation_x" "$interpretation_y"
+[ "$(clipboard)" = "$(birthday_text 1)" ] || fail "the second reading does not show only the text of the 1st"
+pass "a second reading shows only its own text"
+
+# 5. The close box leaves the exit screen up and the main window hidden.
+xdotool windowactivate --sync "$win" 2>/dev/null || true
+xdotool key alt+F4
+wait_for_exit_screen || fail "closing the reading window showed no exit screen"
+sleep 0.5
+[ -z "$(reading_window)" ] || fail "the reading window is still there"
+[ "$(windows_with_caption)" -eq 1 ] || fail "the main window came back"
+kill -0 "$pid" || fail "the program ended"
+pass "closing the reading window leaves the exit screen"
