@@ -1,0 +1,171 @@
+#include "singleinstance.h"
+
+#include "testmain.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+QString LockPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
+           + QStringLiteral("/GemvaraLockProbe.lock");
+}
+
+// A probe process; its first output line tells whether it may run.
+class Probe
+{
+public:
+    explicit Probe(const QString &mode, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+    {
+        m_process.setProcessEnvironment(env);
+        m_process.start(QStringLiteral(PROBE_PATH), {mode});
+    }
+    ~Probe()
+    {
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(10000))
+            m_process.kill();
+        m_process.waitForFinished(10000);
+    }
+    // "1" may run, "0" refused.
+    QString Answer()
+    {
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(10000))
+                return QStringLiteral("no answer");
+        }
+        return QString::fromLatin1(m_process.readLine()).trimmed();
+    }
+    void Finish()
+    {
+        m_process.closeWriteChannel();
+        QVERIFY(m_process.waitForFinished(10000));
+    }
+    QProcess &Process() { return m_process; }
+
+private:
+    QProcess m_process;
+};
+
+} // namespace
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void secondCopyRefusedWhileFirstRuns();
+    void lockOfKilledCopyIsTakenOver_data();
+    void lockOfKilledCopyIsTakenOver();
+    void copiesStartedTogether();
+    void releasedLockFreesTheNextStart();
+    void runsWhenNoLockCanBeMade();
+};
+
+void TestSingleInstance::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("GemvaraLockProbe"));
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QVERIFY(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(QFileInfo(LockPath()).absolutePath(), runtime);
+}
+
+void TestSingleInstance::cleanup()
+{
+    ReleaseInstanceLock();
+    QFile::remove(LockPath());
+}
+
+void TestSingleInstance::secondCopyRefusedWhileFirstRuns()
+{
+    Probe first(QStringLiteral("hold"));
+    QCOMPARE(first.Answer(), QStringLiteral("1"));
+    {
+        Probe second(QStringLiteral("try"));
+        QCOMPARE(second.Answer(), QStringLiteral("0"));
+    }
+    QVERIFY(!AcquireInstanceLock());
+    // The refusal leaves the first copy's lock alone.
+    QVERIFY(QFile::exists(LockPath()));
+    QCOMPARE(first.Process().state(), QProcess::Running);
+    first.Finish();
+    QVERIFY(!QFile::exists(LockPath()));
+}
+
+void TestSingleInstance::lockOfKilledCopyIsTakenOver_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("killed itself") << "crash";
+    QTest::newRow("killed from outside") << "kill";
+}
+
+void TestSingleInstance::lockOfKilledCopyIsTakenOver()
+{
+    QFETCH(QString, how);
+    {
+        Probe dying(how == QLatin1String("crash") ? QStringLiteral("crash") : QStringLiteral("hold"));
+        QCOMPARE(dying.Answer(), QStringLiteral("1"));
+        if (how == QLatin1String("kill"))
+            dying.Process().kill();
+        QVERIFY(dying.Process().waitForFinished(10000));
+        QCOMPARE(dying.Process().exitStatus(), QProcess::CrashExit);
+    }
+    QVERIFY(QFile::exists(LockPath())); // left behind
+    Probe next(QStringLiteral("hold"));
+    QCOMPARE(next.Answer(), QStringLiteral("1"));
+    QVERIFY(!AcquireInstanceLock());
+}
+
+void TestSingleInstance::copiesStartedTogether()
+{
+    std::vector<std::unique_ptr<Probe>> copies;
+    for (int i = 0; i < 6; ++i)
+        copies.push_back(std::make_unique<Probe>(QStringLiteral("hold")));
+    QStringList answers;
+    for (auto &copy : copies)
+        answers << copy->Answer();
+    QCOMPARE(answers.count(QStringLiteral("1")), 1);
+    QCOMPARE(answers.count(QStringLiteral("0")), 5);
+}
+
+void TestSingleInstance::releasedLockFreesTheNextStart()
+{
+    QVERIFY(AcquireInstanceLock());
+    QVERIFY(AcquireInstanceLock()); // asking again while holding it
+    {
+        Probe other(QStringLiteral("try"));
+        QCOMPARE(other.Answer(), QStringLiteral("0"));
+    }
+    ReleaseInstanceLock();
+    ReleaseInstanceLock(); // harmless twice
+    Probe next(QStringLiteral("try"));
+    QCOMPARE(next.Answer(), QStringLiteral("1"));
+}
+
+void TestSingleInstance::runsWhenNoLockCanBeMade()
+{
+    Probe first(QStringLiteral("hold"));
+    QCOMPARE(first.Answer(), QStringLiteral("1"));
+
+    // Neither the runtime folder nor the fallback in the temporary folder
+    // can be created.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QStringLiteral("/proc/gemvara/run"));
+    env.insert(QStringLiteral("TMPDIR"), QStringLiteral("/proc/gemvara/tmp"));
+    Probe stranded(QStringLiteral("try"), env);
+    QCOMPARE(stranded.Answer(), QStringLiteral("1"));
+}
+
+GEMVARA_TEST_MAIN(TestSingleInstance)
+#include "test_singleinstance.moc"

@@ -1,0 +1,32 @@
+// A stand-in for a starting copy of the program, driven by the
+// single-instance tests:
+//   probe try    take the lock, print 1 (may run) or 0, end
+//   probe hold   take the lock, print the result, keep it until stdin closes
+//   probe crash  take the lock, print the result, die by SIGKILL
+#include "singleinstance.h"
+
+#include <QCoreApplication>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("GemvaraLockProbe"));
+    const char *mode = argc > 1 ? argv[1] : "try";
+
+    const bool mayRun = AcquireInstanceLock();
+    std::printf("%d\n", mayRun ? 1 : 0);
+    std::fflush(stdout);
+
+    if (std::strcmp(mode, "hold") == 0) {
+        while (std::fgetc(stdin) != EOF) {
+        }
+    } else if (std::strcmp(mode, "crash") == 0) {
+        std::raise(SIGKILL);
+    }
+    ReleaseInstanceLock();
+    return 0;
+}
