@@ -17,10 +17,29 @@ std::function<void()> &ProcessEnd()
     return end;
 }
 
-bool &Quitting()
+// Windows whose closing has begun, so that a call made from inside a close
+// handler goes on with the others instead of closing one twice.
+QList<QPointer<QWidget>> &Handled()
 {
-    static bool quitting = false;
-    return quitting;
+    static QList<QPointer<QWidget>> handled;
+    return handled;
+}
+
+// The program's own windows, shown or only hidden; menus, pop-ups and
+// tool tips are Qt's business.
+bool IsProgramWindow(const QWidget *w)
+{
+    switch (w->windowType()) {
+    case Qt::Window:
+    case Qt::Dialog:
+    case Qt::Sheet:
+    case Qt::Drawer:
+    case Qt::Tool:
+    case Qt::SplashScreen:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -28,21 +47,23 @@ bool &Quitting()
 void SetProcessEndForTesting(std::function<void()> end)
 {
     ProcessEnd() = std::move(end);
-    Quitting() = false;
+    Handled().clear();
 }
 
 void QuitApplication()
 {
-    if (!Quitting()) {
-        Quitting() = true;
-        // Copy the list first: a close handler may open or close windows.
-        QList<QPointer<QWidget>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
+    // Copy the list first: a close handler may open or close windows.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (IsProgramWindow(w))
             windows.append(w);
-        for (const QPointer<QWidget> &w : windows) {
-            if (w && w->isVisible())
-                w->close();
-        }
+    }
+    for (const QPointer<QWidget> &w : windows) {
+        if (!w || Handled().contains(w))
+            continue;
+        Handled().append(w);
+        // A window that refuses is not asked again; the process ends anyway.
+        w->close();
     }
 
     ReleaseInstanceLock();

@@ -2,9 +2,10 @@
 
 #include <functional>
 
-// Closes every window still open, running each one's own close handling,
-// then ends the process. Safe to call again from a close handler: the
-// inner call skips the closing loop and ends the process straight away.
+// Closes every window of the program, shown or hidden, running each one's
+// own close handling, then ends the process. Safe to call again from a
+// close handler: the inner call closes the windows not yet closed and ends
+// the process, so the outer call never resumes.
 [[noreturn]] void QuitApplication();
 
 // Tests replace the final process exit so the test runner survives; the

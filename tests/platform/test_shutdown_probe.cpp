@@ -1,0 +1,97 @@
+// A small program that ends through QuitApplication, driven by the shutdown
+// tests. Each close handler reports itself on stdout; anything printed
+// after the call means code ran that should not have.
+//   probe bare      quit before any window exists
+//   probe several   quit with open, hidden, refusing and window-opening windows
+//   probe reenter   a window's close handler calls QuitApplication again
+#include "shutdown.h"
+#include "singleinstance.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QSettings>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+void Say(const QString &line)
+{
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
+class Traced : public QWidget
+{
+public:
+    Traced(const QString &name, std::function<void(QCloseEvent *)> onClose = {})
+        : m_onClose(std::move(onClose))
+    {
+        setObjectName(name);
+        setWindowTitle(name);
+    }
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        Say(QStringLiteral("close ") + objectName());
+        if (m_onClose)
+            m_onClose(event);
+    }
+
+private:
+    std::function<void(QCloseEvent *)> m_onClose;
+};
+
+void WriteSetting(const QString &name)
+{
+    QSettings store(qEnvironmentVariable("GEMVARA_PROBE_INI"), QSettings::IniFormat);
+    store.setValue(QStringLiteral("closed/") + name, QStringLiteral("yes"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setApplicationName(QStringLiteral("GemvaraShutdownProbe"));
+    const char *mode = argc > 1 ? argv[1] : "bare";
+    Say(AcquireInstanceLock() ? QStringLiteral("locked") : QStringLiteral("not locked"));
+
+    if (std::strcmp(mode, "bare") == 0) {
+        QuitApplication();
+    } else if (std::strcmp(mode, "several") == 0) {
+        auto *a = new Traced(QStringLiteral("A"), [](QCloseEvent *) { WriteSetting("A"); });
+        auto *hidden = new Traced(QStringLiteral("B"));
+        auto *c = new Traced(QStringLiteral("C"), [](QCloseEvent *) {
+            (new Traced(QStringLiteral("D")))->show();
+        });
+        auto *r = new Traced(QStringLiteral("R"), [](QCloseEvent *event) { event->ignore(); });
+        for (QWidget *w : {static_cast<QWidget *>(a), static_cast<QWidget *>(hidden),
+                           static_cast<QWidget *>(c), static_cast<QWidget *>(r)})
+            w->show();
+        hidden->hide();
+    } else if (std::strcmp(mode, "reenter") == 0) {
+        // Every one quits again, so whichever is closed first re-enters.
+        (new Traced(QStringLiteral("E"), [](QCloseEvent *) { QuitApplication(); }))->show();
+        (new Traced(QStringLiteral("F"), [](QCloseEvent *) { QuitApplication(); }))->show();
+        (new Traced(QStringLiteral("G"), [](QCloseEvent *) {
+            WriteSetting("G");
+            QuitApplication();
+        }))->show();
+    }
+
+    QTimer::singleShot(0, [] {
+        QTimer::singleShot(0, [] { Say(QStringLiteral("late")); });
+        QuitApplication();
+        Say(QStringLiteral("after"));
+    });
+    const int code = QApplication::exec();
+    Say(QStringLiteral("event loop left"));
+    return code == 0 ? 3 : code;
+}
