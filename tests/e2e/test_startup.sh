@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Start-up of the real program: the main window comes up, a second copy is
+# refused with its message and ends after OK, the first copy stays, and
+# closing the main window does not end the program.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/lib.sh"
+
+# Waits until exactly $2 visible windows are titled $1 (up to 15 s).
+wait_for_count() {
+  local title=$1 want=$2 i
+  for ((i = 0; i < 150; i++)); do
+    [ "$(windows_named "$title" | grep -c .)" -eq "$want" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Presses OK (Enter) in the message box with window id $1.
+answer_box() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+  xdotool key Return
+}
+
+# 1. The first copy shows its main window.
+start_gemvara
+first=$!
+wait_for_window "Gemvara v1.0" 15 || fail "main window did not appear"
+main_win=$(windows_named "Gemvara v1.0")
+geometry=$(xdotool getwindowgeometry "$main_win" | sed -n 's/ *Geometry: //p')
+case "$geometry" in
+  427x*) ;;
+  *) fail "main window is $geometry, not 427 pixels wide" ;;
+esac
+pass "first copy shows 'Gemvara v1.0' ($geometry)"
+
+# 2. A second copy says so, ends after OK, and leaves the first alone.
+start_gemvara
+second=$!
+wait_for_window "Gemvara" 15 || fail "second copy showed no message"
+box=$(windows_named "Gemvara")
+[ "$(windows_named "Gemvara v1.0" | grep -c .)" -eq 1 ] || fail "second copy opened a main window"
+kill -0 "$second" 2>/dev/null || fail "second copy ended before OK was pressed"
+answer_box "$box"
+wait_for_exit "$second" 10 || fail "second copy still runs after OK"
+wait "$second" && code=0 || code=$?
+[ "$code" -eq 0 ] || fail "second copy ended with code $code"
+kill -0 "$first" 2>/dev/null || fail "first copy ended"
+[ "$(windows_named "Gemvara v1.0")" = "$main_win" ] || fail "first copy's main window changed"
+[ "$(count_gemvara)" -eq 1 ] || fail "$(count_gemvara) copies run"
+pass "second copy showed its message, ended after OK; first copy untouched"
+
+# 3. Closing the main window removes it but the program goes on: the exit
+#    screen (another window of the same caption) takes over.
+xdotool windowactivate --sync "$main_win" 2>/dev/null || xdotool windowfocus --sync "$main_win"
+xdotool key alt+F4
+for ((i = 0; i < 150; i++)); do
+  windows_named "Gemvara v1.0" | grep -qx "$main_win" || break
+  sleep 0.1
+done
+windows_named "Gemvara v1.0" | grep -qx "$main_win" && fail "main window did not close"
+kill -0 "$first" 2>/dev/null || fail "closing the main window ended the program"
+wait_for_window "Gemvara v1.0" 15 || fail "nothing took over from the main window"
+pass "closing the main window leaves the program running"
+kill -KILL "$first"
