@@ -52,6 +52,8 @@ private slots:
     void menuTree();
     void links_data();
     void links();
+    void accessKeys_data();
+    void accessKeys();
     void disabledEntryNeverOpensAPage();
     void frontLabelDecidesThePage_data();
     void frontLabelDecidesThePage();
@@ -466,6 +468,35 @@ void TestFrmMain::links()
         QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-20, -20));
         QCOMPARE(pages.addresses().size(), 2);
     }
+}
+
+void TestFrmMain::accessKeys_data()
+{
+    QTest::addColumn<int>("menuKey"); // with Alt
+    QTest::addColumn<int>("entryKey"); // in the open menu; 0 for none
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("Alt+D") << int(Qt::Key_D) << 0 << HelpSite() + "/donate.html";
+    QTest::newRow("Alt+H, O") << int(Qt::Key_H) << int(Qt::Key_O) << ProductSite() + "/gemvara-free-help.html";
+    QTest::newRow("Alt+H, V") << int(Qt::Key_H) << int(Qt::Key_V) << ForumSite();
+    QTest::newRow("Alt+H, C") << int(Qt::Key_H) << int(Qt::Key_C)
+                              << ProductSite() + "/download-gemvara-free.html";
+}
+
+void TestFrmMain::accessKeys()
+{
+    QFETCH(int, menuKey);
+    QFETCH(int, entryKey);
+    QFETCH(QString, address);
+
+    UrlRecorder pages;
+    QTest::keyClick(m_main->txtFirstName(), Qt::Key(menuKey), Qt::AltModifier);
+    if (entryKey) {
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key(entryKey));
+    }
+    QTRY_COMPARE(pages.addresses(), QStringList{address});
+    QVERIFY(m_main->txtFirstName()->text().isEmpty());
 }
 
 void TestFrmMain::disabledEntryNeverOpensAPage()
