@@ -1,6 +1,8 @@
 #include "frmMain.h"
 
 #include "catalogue.h"
+#include "exitscreen.h"
+#include "frmExitScreen.h"
 #include "messageboxwatcher.h"
 #include "testmain.h"
 #include "urlrecorder.h"
@@ -601,6 +603,10 @@ void TestFrmMain::exitRemovesTheWindow()
     QVERIFY(m_main.isNull() || !m_main->isVisible());
     QTRY_VERIFY(m_main.isNull());
     QCOMPARE(quit.count(), 0);
+    // The exit screen takes over; the program goes on.
+    QVERIFY(IsExitScreenLoaded());
+    QVERIFY(ExitScreen()->isVisible());
+    HideExitScreen();
 }
 
 GEMVARA_TEST_MAIN(TestFrmMain)

@@ -70,7 +70,7 @@ void TestValidation::checks_data()
     QTest::newRow("29 Feb 2000") << "JO" << "DOE" << "29" << "February" << "2000" << "" << "";
     QTest::newRow("29 Feb 2004") << "JO" << "DOE" << "29" << "February" << "2004" << "" << "";
     QTest::newRow("29 Feb 2001") << "JO" << "DOE" << "29" << "February" << "2001" << feb << "";
-    QTest::newRow("29 Feb 2050") << "JO" << "DOE" << "29" << "February" << "2050" << feb << "";
+    QTest::newRow("29 Feb 2048") << "JO" << "DOE" << "29" << "February" << "2048" << "" << "";
     QTest::newRow("30 Feb 2000") << "JO" << "DOE" << "30" << "February" << "2000" << feb << "";
     QTest::newRow("31 Feb 2004") << "JO" << "DOE" << "31" << "February" << "2004" << feb << "";
     QTest::newRow("30 Feb 2001") << "JO" << "DOE" << "30" << "February" << "2001" << feb << "";
