@@ -8,7 +8,19 @@ pass() { echo "ok: $*"; }
 start_gemvara() { "$GEMVARA_EXE" "$@" >>"$E2E_WORK/gemvara.log" 2>&1 & }
 
 # Visible windows whose title is exactly $1, one id a line.
-windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+# A window that closes while xdotool walks the tree makes it die with an X
+# error and print nothing, so such a search is repeated.
+windows_named() {
+  local out i err=$E2E_WORK/xdotool.err
+  for i in 1 2 3 4 5; do
+    if out=$(xdotool search --onlyvisible --name "^$1\$" 2>"$err"); then
+      printf '%s\n' "$out"
+      return 0
+    fi
+    grep -q "X Error" "$err" || return 0
+    sleep 0.05
+  done
+}
 
 # Waits up to $2 seconds (default 10) until a window titled $1 is visible.
 wait_for_window() {

@@ -5,9 +5,13 @@
 set -euo pipefail
 
 script=$1
-export GEMVARA_EXE=$2
-
 work=$(mktemp -d "${TMPDIR:-/tmp}/gemvara-e2e.XXXXXX")
+
+# Each test starts the program through its own link, so that counting or
+# killing copies by command line never reaches another test's copies.
+mkdir -p "$work/bin"
+ln -s "$(readlink -f "$2")" "$work/bin/GemvaraFree"
+export GEMVARA_EXE=$work/bin/GemvaraFree
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -46,7 +46,7 @@ wait_for_exit "$second" 10 || fail "second copy still runs after OK"
 wait "$second" && code=0 || code=$?
 [ "$code" -eq 0 ] || fail "second copy ended with code $code"
 kill -0 "$first" 2>/dev/null || fail "first copy ended"
-[ "$(windows_named "Gemvara v1.0")" = "$main_win" ] || fail "first copy's main window changed"
+now=$(windows_named "Gemvara v1.0"); [ "$now" = "$main_win" ] || fail "first copy's main window changed: was $main_win, now $(echo $now)"
 [ "$(count_gemvara)" -eq 1 ] || fail "$(count_gemvara) copies run"
 pass "second copy showed its message, ended after OK; first copy untouched"
 
