@@ -9,25 +9,7 @@ probe=${OPEN_PAGE_PROBE:?OPEN_PAGE_PROBE not set}
 forum=${GEMVARA_FORUM_SITE:?GEMVARA_FORUM_SITE not set}
 command -v xdg-open >/dev/null || fail "xdg-open is missing (scripts/install-deps.sh installs xdg-utils)"
 
-# No desktop to detect and no registered handlers: xdg-open falls back to $BROWSER.
-unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID \
-      MATE_DESKTOP_SESSION_ID DEFAULT_BROWSER
-export XDG_DATA_DIRS=$E2E_WORK/share XDG_CONFIG_DIRS=$E2E_WORK/xdg XDG_DATA_HOME=$E2E_WORK/share-home
-mkdir -p "$XDG_DATA_DIRS" "$XDG_CONFIG_DIRS" "$XDG_DATA_HOME"
-export BROWSER=$here/record-browser.sh
-export BROWSER_LOG=$E2E_WORK/browser.log
-: >"$BROWSER_LOG"
-
-# Waits until the log has $1 lines.
-wait_for_pages() {
-  local want=$1 i
-  for ((i = 0; i < 150; i++)); do
-    [ "$(wc -l <"$BROWSER_LOG")" -ge "$want" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-page() { sed -n "${1}p" "$BROWSER_LOG" | cut -f1; }
+use_recording_browser
 opener() { sed -n "${1}p" "$BROWSER_LOG" | cut -f2; }
 
 # 1. An encoded referral address arrives exactly as built.
@@ -63,15 +45,6 @@ pass "Esc closed the About window"
 
 # 3. The program itself: Help > Visit Us Online, then Help > About Software.
 # The main window and the About window share the caption "Gemvara v1.0".
-count_named() { windows_named "Gemvara v1.0" | wc -l; }
-wait_for_count() {
-  local want=$1 i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(count_named)" -eq "$want" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
 start_gemvara
 wait_for_window "Gemvara v1.0" 15 || fail "main window did not appear"
 main=$(windows_named "Gemvara v1.0" | head -n1)
@@ -88,9 +61,9 @@ xdotool windowactivate --sync "$main" 2>/dev/null || true
 xdotool key alt+h
 sleep 0.3
 xdotool key a
-wait_for_count 2 || fail "Help > About Software showed no About window"
+wait_for_count "$caption" 2 || fail "Help > About Software showed no About window"
 sleep 0.5
 xdotool key Return
-wait_for_count 1 || fail "Enter did not close the About window"
+wait_for_count "$caption" 1 || fail "Enter did not close the About window"
 pass "Help > About Software opened the About window and Enter closed it"
 [ "$(wc -l <"$BROWSER_LOG")" -eq 3 ] || fail "unexpected pages: $(cat "$BROWSER_LOG")"

@@ -9,37 +9,8 @@ source "$here/lib.sh"
 forum=${GEMVARA_FORUM_SITE:?GEMVARA_FORUM_SITE not set}
 product=${GEMVARA_PRODUCT_SITE:?GEMVARA_PRODUCT_SITE not set}
 
-# Pages go to a recording stand-in browser through xdg-open.
-unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID \
-      MATE_DESKTOP_SESSION_ID DEFAULT_BROWSER
-export XDG_DATA_DIRS=$E2E_WORK/share XDG_CONFIG_DIRS=$E2E_WORK/xdg XDG_DATA_HOME=$E2E_WORK/share-home
-mkdir -p "$XDG_DATA_DIRS" "$XDG_CONFIG_DIRS" "$XDG_DATA_HOME"
-export BROWSER=$here/record-browser.sh BROWSER_LOG=$E2E_WORK/browser.log
-: >"$BROWSER_LOG"
+use_recording_browser
 
-# The main window and the exit screen share the caption "Gemvara v1.0";
-# the exit screen is the one of 741 x 315.
-caption="Gemvara v1.0"
-exit_screen() {
-  local w
-  for w in $(windows_named "$caption"); do
-    xdotool getwindowgeometry "$w" 2>/dev/null | grep -q "Geometry: 741x315" && echo "$w"
-  done
-  return 0
-}
-wait_for_exit_screen() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ -n "$(exit_screen)" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-# Position of a window in the stacking order, bottom first.
-stack_position() {
-  xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | grep '^0x' |
-    awk -v id="$(printf '0x%x' "$1")" 'tolower($0) == tolower(id) { print NR }'
-}
 
 # Starts the program and leaves its main window by the close box.
 start_and_leave_main() {

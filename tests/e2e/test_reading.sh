@@ -5,20 +5,8 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/lib.sh"
 source "$here/test_reading_lib.sh"
-data=$(cd "$here/../../engine/data" && pwd)
 
-clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
-birthday_text() {
-  python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))[sys.argv[2]], end="")' \
-    "$data/birthday.json" "$1"
-}
-# Copies the whole text of the box under window point ($2, $3) with Ctrl+A, Ctrl+C.
-copy_box() {
-  xdotool mousemove --window "$1" "$2" "$3" click 1
-  sleep 0.2
-  xdotool key ctrl+a ctrl+c
-  sleep 0.3
-}
+birthday_text() { catalogue_text birthday "$1"; }
 windows_with_caption() { windows_named "$caption" | wc -l; }
 
 # Points on the "Birthday Number" page, in window pixels.

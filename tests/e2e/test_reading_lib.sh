@@ -1,40 +1,5 @@
-# Helpers for the reading window scripts (not a test itself); source after lib.sh.
-
-# The main window, the reading window and the exit screen all carry this
-# caption; the reading window is told apart by its size.
-caption="Gemvara v1.0"
-
-windows_of_size() {
-  local w
-  for w in $(windows_named "$caption"); do
-    xdotool getwindowgeometry "$w" 2>/dev/null | grep -q "Geometry: $1\$" && echo "$w"
-  done
-  return 0
-}
-reading_window() { windows_of_size 496x360; }
-exit_screen() { windows_of_size 741x315; }
-
-wait_for() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ -n "$("$@")" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-wait_for_reading_window() { wait_for reading_window; }
-wait_for_exit_screen() { wait_for exit_screen; }
-
-# The main window: the one with the caption that is neither of the others.
-main_window() {
-  local w reading screen
-  reading=$(reading_window)
-  screen=$(exit_screen)
-  for w in $(windows_named "$caption"); do
-    [ "$w" = "$reading" ] || [ "$w" = "$screen" ] || echo "$w"
-  done
-  return 0
-}
+# Typing a reading into the main window (not a test itself); source after lib.sh,
+# which has the window helpers.
 
 activate_main() {
   local main

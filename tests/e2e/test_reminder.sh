@@ -8,18 +8,12 @@ source "$here/lib.sh"
 
 product=${GEMVARA_PRODUCT_SITE:?GEMVARA_PRODUCT_SITE not set}
 
-unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID \
-      MATE_DESKTOP_SESSION_ID DEFAULT_BROWSER
-export XDG_DATA_DIRS=$E2E_WORK/share XDG_CONFIG_DIRS=$E2E_WORK/xdg XDG_DATA_HOME=$E2E_WORK/share-home
-mkdir -p "$XDG_DATA_DIRS" "$XDG_CONFIG_DIRS" "$XDG_DATA_HOME"
-export BROWSER=$here/record-browser.sh BROWSER_LOG=$E2E_WORK/browser.log
-: >"$BROWSER_LOG"
+use_recording_browser
 
-app=$(basename "$GEMVARA_EXE")
-store=$XDG_CONFIG_HOME/$app/$app.conf
+store=$(settings_file)
 mkdir -p "$(dirname "$store")"
 seed() { printf '[Settings]\nDuration=%s\n' "$1" >"$store"; }
-stored() { sed -n 's/^Duration=//p' "$store"; }
+stored() { stored_date; }
 
 # Leaves the program through its main window and the exit screen.
 leave() {

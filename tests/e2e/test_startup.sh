@@ -6,22 +6,6 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/lib.sh"
 
-# Waits until exactly $2 visible windows are titled $1 (up to 15 s).
-wait_for_count() {
-  local title=$1 want=$2 i
-  for ((i = 0; i < 150; i++)); do
-    [ "$(windows_named "$title" | grep -c .)" -eq "$want" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# Presses OK (Enter) in the message box with window id $1.
-answer_box() {
-  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
-  xdotool key Return
-}
-
 # 1. The first copy shows its main window.
 start_gemvara
 first=$!

@@ -6,15 +6,6 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/lib.sh"
 
-wait_for_count() {
-  local title=$1 want=$2 i
-  for ((i = 0; i < 150; i++)); do
-    [ "$(windows_named "$title" | grep -c .)" -eq "$want" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 # 1. A copy killed outright leaves its lock behind; the next start runs.
 start_gemvara
 victim=$!
