@@ -1,0 +1,21 @@
+// Gemvara's own start-up, exactly as the program runs it, reporting at the
+// first paint of its first window.
+#include "appicon.h"
+#include "designfonts.h"
+#include "firstpaint.h"
+#include "startup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("GemvaraFree"));
+    FirstPaintReporter reporter;
+    app.installEventFilter(&reporter);
+    QApplication::setWindowIcon(AppIcon());
+    QApplication::setQuitOnLastWindowClosed(false);
+    InstallFontSubstitutes();
+    StartApplication();
+    return QApplication::exec();
+}
