@@ -1,6 +1,6 @@
 // gemart <repo-root>
-// Redraws the nine gemstone pictures (engine/data/gems/) and the program
-// icon (dist/icons/). The output is committed; the build never runs this.
+// Redraws the nine gemstone pictures (engine/data/gems/, each also at
+// twice the size as "<name>@2x.jpg") and the program icon (dist/icons/). The output is committed; the build never runs this.
 
 #include "icon.h"
 #include "stones.h"
@@ -27,26 +27,35 @@ bool Fail(const QString &message)
     return false;
 }
 
+// Writes each picture at its own size and, as "<name>@2x.jpg", at twice
+// that, drawn afresh rather than enlarged so it stays sharp on screens
+// scaled to 200 %.
 bool WriteGemPictures(const QDir &dir)
 {
     for (const GemPicture &picture : GemPictures()) {
-        QImage big(kGemPictureSize * kOversample, QImage::Format_ARGB32_Premultiplied);
-        big.fill(Qt::white);
-        QPainter p(&big);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(kOversample, kOversample);
-        picture.draw(p);
-        p.end();
+        for (int scale : {1, 2}) {
+            const QSize size = kGemPictureSize * scale;
+            QImage big(size * kOversample, QImage::Format_ARGB32_Premultiplied);
+            big.fill(Qt::white);
+            QPainter p(&big);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(kOversample * scale, kOversample * scale);
+            picture.draw(p);
+            p.end();
 
-        const QImage small = big.scaled(kGemPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                 .convertToFormat(QImage::Format_RGB32);
-        const QString path = dir.filePath(QString::fromUtf8(picture.file));
-        QImageWriter writer(path, "jpeg");
-        writer.setQuality(kJpegQuality);
-        writer.setOptimizedWrite(true);
-        if (!writer.write(small))
-            return Fail(path + QStringLiteral(": ") + writer.errorString());
-        std::printf("%s\n", qPrintable(path));
+            const QImage small = big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                     .convertToFormat(QImage::Format_RGB32);
+            QString file = QString::fromUtf8(picture.file);
+            if (scale > 1)
+                file.insert(file.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+            const QString path = dir.filePath(file);
+            QImageWriter writer(path, "jpeg");
+            writer.setQuality(kJpegQuality);
+            writer.setOptimizedWrite(true);
+            if (!writer.write(small))
+                return Fail(path + QStringLiteral(": ") + writer.errorString());
+            std::printf("%s\n", qPrintable(path));
+        }
     }
     return true;
 }
