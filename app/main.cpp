@@ -1,3 +1,4 @@
+#include "accessiblelinks.h"
 #include "appicon.h"
 #include "designfonts.h"
 #include "startup.h"
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     // ends only through QuitApplication.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
+    InstallAccessibleLinks();
     StartApplication();
     return QApplication::exec();
 }

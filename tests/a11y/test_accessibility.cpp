@@ -1,0 +1,357 @@
+// What a screen reader finds in each window: every control a user can reach
+// by Tab or by mouse, found by walking the window's accessibility tree, has
+// a name and a role that says what it is; labels that open a web page are
+// links that can be pressed.
+
+#include "accessiblelinks.h"
+#include "frmAbout.h"
+#include "frmDisplay.h"
+#include "frmExitScreen.h"
+#include "frmMain.h"
+#include "tellafriend.h"
+#include "weblinks.h"
+
+#include "messageboxwatcher.h"
+#include "testmain.h"
+#include "urlrecorder.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using Role = QAccessible::Role;
+
+// Roles under which a control is something to operate rather than to read.
+const QSet<Role> OperableRoles = {Role::PushButton, Role::Button,   Role::CheckBox, Role::RadioButton,
+                                  Role::ComboBox,   Role::EditableText, Role::PageTab, Role::MenuItem,
+                                  Role::Link,       Role::ButtonMenu,  Role::SpinBox, Role::Slider};
+
+QString Describe(const QAccessibleInterface *iface)
+{
+    const QObject *object = iface->object();
+    const QString name = object && !object->objectName().isEmpty()
+                             ? object->objectName()
+                             : QStringLiteral("(unnamed %1)").arg(object ? object->metaObject()->className()
+                                                                        : "element");
+    return QStringLiteral("%1 [role %2, name \"%3\"]")
+        .arg(name)
+        .arg(int(iface->role()))
+        .arg(iface->text(QAccessible::Name));
+}
+
+// The roles a widget may sensibly have; empty when any role will do.
+QSet<Role> ExpectedRoles(const QObject *object, bool clickableLabel)
+{
+    if (clickableLabel)
+        return {Role::Link};
+    if (qobject_cast<const QLineEdit *>(object) || qobject_cast<const QPlainTextEdit *>(object))
+        return {Role::EditableText};
+    if (qobject_cast<const QComboBox *>(object))
+        return {Role::ComboBox};
+    if (qobject_cast<const QCheckBox *>(object))
+        return {Role::CheckBox};
+    if (qobject_cast<const QPushButton *>(object) || qobject_cast<const QToolButton *>(object))
+        return {Role::PushButton, Role::Button};
+    if (qobject_cast<const QTabBar *>(object))
+        return {Role::PageTabList};
+    if (qobject_cast<const QLabel *>(object))
+        return {Role::StaticText, Role::Graphic};
+    if (const auto *action = qobject_cast<const QAction *>(object))
+        return action->isSeparator() ? QSet<Role>{Role::Separator} : QSet<Role>{Role::MenuItem};
+    return {};
+}
+
+// Labels whose click opens a page, found by clicking every label.
+QSet<QObject *> ClickableLabels(QWidget *window)
+{
+    QSet<QObject *> found;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        UrlRecorder pages;
+        MessageBoxWatcher boxes;
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        if (!pages.urls().isEmpty())
+            found.insert(label);
+    }
+    return found;
+}
+
+struct Walk
+{
+    QSet<QObject *> clickable;
+    QSet<QObject *> seen;
+    QStringList faults;
+
+    void visit(QAccessibleInterface *iface, int depth = 0)
+    {
+        if (!iface || depth > 50)
+            return;
+        QObject *object = iface->object();
+        if (object)
+            seen.insert(object);
+        const QAccessible::State state = iface->state();
+        const bool isClickable = clickable.contains(object);
+        // A widget that hands its focus on (a tab control to its tab row) is
+        // reached as that other widget, which the walk checks on its own.
+        const auto *widget = qobject_cast<const QWidget *>(object);
+        const bool delegates = widget && widget->focusProxy();
+        const bool reachable = !delegates
+                               && (state.focusable || isClickable || OperableRoles.contains(iface->role()));
+        // The open list of a drop-down list is read by its entries, which
+        // are checked one by one.
+        const bool namedByEntries = iface->role() == Role::List;
+        if (reachable && !namedByEntries && iface->text(QAccessible::Name).trimmed().isEmpty())
+            faults << QStringLiteral("no name: ") + Describe(iface);
+        const QSet<Role> roles = ExpectedRoles(object, isClickable);
+        if (reachable && !roles.isEmpty() && !roles.contains(iface->role()))
+            faults << QStringLiteral("wrong role: ") + Describe(iface);
+        if (reachable && (iface->role() == Role::Client || iface->role() == Role::NoRole))
+            faults << QStringLiteral("no role: ") + Describe(iface);
+        // A box the user cannot change must say so.
+        const auto *plain = qobject_cast<const QPlainTextEdit *>(object);
+        const auto *line = qobject_cast<const QLineEdit *>(object);
+        if (((plain && plain->isReadOnly()) || (line && line->isReadOnly())) && !state.readOnly)
+            faults << QStringLiteral("not read-only: ") + Describe(iface);
+        for (int i = 0; i < iface->childCount(); ++i)
+            visit(iface->child(i), depth + 1);
+    }
+};
+
+// Everything wrong with what a screen reader finds in the window.
+QStringList AccessibilityFaults(QWidget *window)
+{
+    Walk walk;
+    walk.clickable = ClickableLabels(window);
+    walk.visit(QAccessible::queryAccessibleInterface(window));
+    // The walk must have met every control the user can reach.
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const bool focusable = (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy()
+                               && widget->isEnabled();
+        if ((focusable || walk.clickable.contains(widget)) && !walk.seen.contains(widget)
+            && !widget->inherits("QComboBoxPrivateContainer") && !widget->isWindow())
+            walk.faults << QStringLiteral("not in the tree: ") + widget->objectName();
+    }
+    return walk.faults;
+}
+
+using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
+
+template <typename Form>
+WindowMaker Make()
+{
+    return [] { return std::unique_ptr<QWidget>(new Form); };
+}
+
+std::unique_ptr<QWidget> ShowNew(const WindowMaker &make)
+{
+    std::unique_ptr<QWidget> window = make();
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    return window;
+}
+
+QAccessibleInterface *Interface(QWidget *window, const QString &objectName)
+{
+    QObject *object = window->findChild<QObject *>(objectName);
+    return object ? QAccessible::queryAccessibleInterface(object) : nullptr;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(WindowMaker)
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InstallAccessibleLinks(); }
+
+    void windows_data()
+    {
+        QTest::addColumn<WindowMaker>("make");
+        QTest::newRow("main window") << Make<frmMain>();
+        QTest::newRow("reading window") << Make<frmDisplay>();
+        QTest::newRow("About window") << Make<frmAbout>();
+        QTest::newRow("exit screen") << Make<frmExitScreen>();
+    }
+
+    void everyReachableControlIsNamed_data() { windows_data(); }
+    void everyReachableControlIsNamed()
+    {
+        QFETCH(WindowMaker, make);
+        const std::unique_ptr<QWidget> window = ShowNew(make);
+        const QStringList faults = AccessibilityFaults(window.get());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // The check itself: a box with nothing to name it and a label that
+    // opens a page but reads as text are both reported.
+    void unnamedControlsAreReported()
+    {
+        QWidget form;
+        auto *box = new QLineEdit(&form);
+        box->setObjectName(QStringLiteral("bareBox"));
+        auto *link = new QLabel(QStringLiteral("Visit us"), &form);
+        link->setObjectName(QStringLiteral("plainLink"));
+        link->move(0, 40);
+        struct Opener : QObject
+        {
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::MouseButtonRelease)
+                    OpenWebPage(QStringLiteral("https://example.org/"));
+                return false;
+            }
+        } opener;
+        link->installEventFilter(&opener);
+        auto *named = new QLineEdit(&form);
+        named->setObjectName(QStringLiteral("namedBox"));
+        named->setAccessibleName(QStringLiteral("Named"));
+        named->move(0, 80);
+        form.show();
+
+        const QString faults = AccessibilityFaults(&form).join(QLatin1Char('\n'));
+        QVERIFY2(faults.contains(QLatin1String("no name: bareBox")), qPrintable(faults));
+        QVERIFY2(faults.contains(QLatin1String("wrong role: plainLink")), qPrintable(faults));
+        QVERIFY2(!faults.contains(QLatin1String("namedBox")), qPrintable(faults));
+    }
+
+    // A screen reader user presses a link through its action; that opens
+    // the same page as a mouse click on it.
+    void linksPressLikeAClick_data() { windows_data(); }
+    void linksPressLikeAClick()
+    {
+        QFETCH(WindowMaker, make);
+        const std::unique_ptr<QWidget> window = ShowNew(make);
+        const QSet<QObject *> links = ClickableLabels(window.get());
+        QVERIFY(!links.isEmpty());
+        for (QObject *object : links) {
+            auto *label = static_cast<QLabel *>(object);
+            UrlRecorder clicked;
+            QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
+            QVERIFY(iface);
+            QVERIFY2(iface->state().linked, qPrintable(label->objectName()));
+            QVERIFY(!iface->text(QAccessible::Description).isEmpty());
+            QAccessibleActionInterface *actions = iface->actionInterface();
+            QVERIFY(actions);
+            QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            UrlRecorder pressed;
+            actions->doAction(QAccessibleActionInterface::pressAction());
+            QCOMPARE(pressed.addresses(), clicked.addresses());
+        }
+    }
+
+    // A box is called by the caption the user sees beside it, or inside it
+    // while it is empty.
+    void namesMatchCaptions_data()
+    {
+        QTest::addColumn<WindowMaker>("make");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("captionLabel"); // the label beside it, if any
+        QTest::addColumn<QString>("caption");      // otherwise the caption itself
+        const WindowMaker main = Make<frmMain>(), reading = Make<frmDisplay>(),
+                          exit = Make<frmExitScreen>();
+        QTest::newRow("first name") << main << "txtFirstName" << "Label1" << QString();
+        QTest::newRow("middle name") << main << "txtMiddleName" << "Label4" << QString();
+        QTest::newRow("last name") << main << "txtLastName" << "Label5" << QString();
+        QTest::newRow("life path significance") << reading << "txtLifeJourneyNumberDisplay" << "Label4" << QString();
+        QTest::newRow("life path interpretation") << reading << "txtLifeJourneyNumberDisplayDesc" << "Label5" << QString();
+        QTest::newRow("birthday significance") << reading << "txtBirthdayNumberDisplay" << "Label6" << QString();
+        QTest::newRow("birthday interpretation") << reading << "txtBirthdayNumberDisplayDesc" << "Label7" << QString();
+        QTest::newRow("gemstone description") << reading << "txtGemstoneDesc" << "Label3" << QString();
+        QTest::newRow("your name") << exit << "txtName" << QString() << NamePlaceholder;
+        QTest::newRow("your email") << exit << "txtEmail" << QString() << EmailPlaceholder;
+        QTest::newRow("friend's name") << exit << "txtFriendName" << QString() << FriendNamePlaceholder;
+        QTest::newRow("friend's email") << exit << "txtFriendEmail" << QString() << FriendEmailPlaceholder;
+        QTest::newRow("message") << exit << "txtMessage" << QString() << MessagePlaceholder;
+    }
+
+    void namesMatchCaptions()
+    {
+        QFETCH(WindowMaker, make);
+        QFETCH(QString, control);
+        QFETCH(QString, captionLabel);
+        QFETCH(QString, caption);
+        const std::unique_ptr<QWidget> window = ShowNew(make);
+        if (!captionLabel.isEmpty()) {
+            const QLabel *label = window->findChild<QLabel *>(captionLabel);
+            QVERIFY(label);
+            caption = label->text();
+        }
+        QAccessibleInterface *iface = Interface(window.get(), control);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Name), caption);
+    }
+
+    // On Linux a drop-down list is read by its value and labelled by
+    // relation; the three date lists are labelled by their frame's caption.
+    // Elsewhere the name of each list is read.
+    void dateListsAreLabelled_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("month") << "cboMonth" << "Month of Birth";
+        QTest::newRow("day") << "cboDate" << "Day of Birth";
+        QTest::newRow("year") << "cboYear" << "Year of Birth";
+    }
+
+    void dateListsAreLabelled()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, name);
+        const std::unique_ptr<QWidget> window = ShowNew(Make<frmMain>());
+        const auto *combo = window->findChild<QComboBox *>(list);
+        QVERIFY(combo);
+        QAccessibleInterface *iface = Interface(window.get(), list);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Value), combo->currentText());
+        QStringList labels;
+        for (const auto &relation : iface->relations(QAccessible::Label))
+            labels << relation.first->text(QAccessible::Name);
+        QVERIFY2(labels.contains(QStringLiteral("Date Of Birth")), qPrintable(labels.join(u',')));
+#ifdef Q_OS_UNIX
+        QCOMPARE(iface->text(QAccessible::Name), combo->currentText());
+        QCOMPARE(combo->accessibleName(), name); // for the platforms that read it
+#else
+        QCOMPARE(iface->text(QAccessible::Name), name);
+#endif
+    }
+
+    // The reading's numbers and the gemstone's name are read together with
+    // what they are, and the picture has a name to be found by.
+    void readingValuesCarryTheirMeaning()
+    {
+        const std::unique_ptr<QWidget> window = ShowNew(Make<frmDisplay>());
+        for (const char *name : {"lblLifePathNumber", "lblBirthdayNumber", "lblGemstoneName"}) {
+            QAccessibleInterface *iface = Interface(window.get(), QLatin1String(name));
+            QVERIFY(iface);
+            const auto *label = window->findChild<QLabel *>(QLatin1String(name));
+            QCOMPARE(iface->text(QAccessible::Name), label->text()); // the value itself is read
+            QVERIFY2(!iface->text(QAccessible::Description).isEmpty(), name);
+        }
+        QAccessibleInterface *picture = Interface(window.get(), QStringLiteral("picGem"));
+        QVERIFY(picture);
+        QCOMPARE(picture->role(), Role::Graphic);
+        QVERIFY(!picture->text(QAccessible::Name).isEmpty());
+    }
+};
+
+GEMVARA_TEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"

@@ -1,0 +1,77 @@
+#include "accessiblelinks.h"
+
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+class LinkLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit LinkLabelAccessible(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::Link)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        if (!own.isEmpty())
+            return own;
+        // What the label shows is what the link is called.
+        if (t == QAccessible::Name)
+            return static_cast<const QLabel *>(widget())->text().simplified();
+        if (t == QAccessible::Description)
+            return QStringLiteral("Opens a web page in your browser");
+        return own;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        return s;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    // The forms open the page on a released left button inside the label;
+    // pressing the link from a screen reader goes the same way.
+    void doAction(const QString &name) override
+    {
+        QWidget *label = widget();
+        if (name != pressAction() || !label->isEnabled())
+            return;
+        const QPointF centre = QRectF(label->rect()).center();
+        const QPointF global = label->mapToGlobal(centre);
+        QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(label, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(label, &release);
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+};
+
+QAccessibleInterface *LinkLabelFactory(const QString &, QObject *object)
+{
+    auto *label = qobject_cast<QLabel *>(object);
+    if (label && label->property("accessibleLink").toBool())
+        return new LinkLabelAccessible(label);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibleLinks()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(LinkLabelFactory);
+}
