@@ -6,6 +6,34 @@ option(GEMVARA_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
 if(GEMVARA_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+
+  # Every process of a test run writes its findings into this folder
+  # (tests/sanitizers/env.sh sets that up); the test sanitizer_reports runs
+  # after all others and fails if anything is there. That also catches
+  # findings in processes whose exit status no test looks at.
+  set(GEMVARA_SANITIZER_REPORTS ${CMAKE_BINARY_DIR}/sanitizer-reports)
+
+  function(gemvara_tests_below dir out)
+    get_property(tests DIRECTORY ${dir} PROPERTY TESTS)
+    get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+    foreach(sub ${subdirs})
+      gemvara_tests_below(${sub} more)
+      list(APPEND tests ${more})
+    endforeach()
+    set(${out} ${tests} PARENT_SCOPE)
+  endfunction()
+
+  function(gemvara_add_sanitizer_check)
+    if(NOT GEMVARA_BUILD_TESTS)
+      return()
+    endif()
+    gemvara_tests_below(${PROJECT_SOURCE_DIR} tests)
+    add_test(NAME sanitizer_reports
+      COMMAND bash ${PROJECT_SOURCE_DIR}/tests/sanitizers/check-reports.sh ${GEMVARA_SANITIZER_REPORTS})
+    set_tests_properties(sanitizer_reports PROPERTIES DEPENDS "${tests}" LABELS sanitizers)
+  endfunction()
+  # Deferred to the end of the top-level directory, when all tests exist.
+  cmake_language(DEFER CALL gemvara_add_sanitizer_check)
 endif()
 
 if(GEMVARA_FUZZ)
