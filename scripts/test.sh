@@ -4,8 +4,22 @@
 # whole-program tests start their own Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$PWD
 bash scripts/install-deps.sh
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/test
 cd build/test
 ctest --output-on-failure --timeout 600 -j2
+
+# Checked pass: the same suite built by clang with AddressSanitizer,
+# UndefinedBehaviorSanitizer and LeakSanitizer, the whole program on Xvfb
+# included, plus a bounded run of each libFuzzer target. Any finding fails
+# it (options in tests/sanitizers/env.sh). The package test stays with the
+# pass above: a sanitized build is never packaged.
+cd "$root"
+CC=clang CXX=clang++ cmake -S . -B build/checked -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DGEMVARA_SANITIZE=ON -DGEMVARA_FUZZ=ON -DGEMVARA_BUILD_BENCH=OFF
+cmake --build build/checked
+source tests/sanitizers/env.sh build/checked
+cd build/checked
+ctest --output-on-failure --timeout 600 -j2 -LE package
