@@ -35,9 +35,10 @@ void ApplyDesignFonts(QWidget *form)
 
 void InstallFontSubstitutes()
 {
+    // A substitute is only tried when the family itself is not installed, so
+    // there is no need to ask first: asking loads the whole font database
+    // and resolves aliases before the first window is even built.
     const QString sans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    for (const QString family : {QStringLiteral("Verdana"), QStringLiteral("MS Sans Serif")}) {
-        if (!QFontDatabase::hasFamily(family))
-            QFont::insertSubstitution(family, sans);
-    }
+    for (const QString family : {QStringLiteral("Verdana"), QStringLiteral("MS Sans Serif")})
+        QFont::insertSubstitution(family, sans);
 }
