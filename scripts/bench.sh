@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in release and runs them on a private Xvfb display
+# (no window manager), in a throw-away home so that no setting, lock or
+# reminder date of the user's is read or written:
+#   - the reading engine: one reading, and every date the lists can form;
+#   - start-up to the first paint of the main window, Gemvara against a bare
+#     Qt Widgets program with one empty window of the same size and against
+#     the same with one line of text (the price of showing any text at all);
+#   - a reading: from the click on Next to the reading window painted.
+# Figures vary with the load of the machine; run it on a quiet one.
+#   scripts/bench.sh [start-up runs] [readings]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-31}
+readings=${2:-101}
+
+bash scripts/install-deps.sh
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DGEMVARA_BUILD_TESTS=OFF -DGEMVARA_BUILD_TOOLS=OFF -DGEMVARA_BUILD_BENCH=ON
+cmake --build build/bench --target bench_engine startup_bench gemvara_probe bare_probe \
+  label_probe reading_probe
+bench=build/bench/bench
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/gemvara-bench.XXXXXX")
+xvfb=
+cleanup() {
+  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+# Xvfb picks a free display number itself and writes it to a file.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
+echo "== reading engine"
+"$bench/bench_engine" --benchmark_min_time=0.2
+echo
+echo "== start-up"
+"$bench/startup_bench" -n "$runs" "$bench/gemvara_probe" "$bench/bare_probe" "$bench/label_probe"
+echo
+echo "== reading"
+"$bench/reading_probe" "$readings"
