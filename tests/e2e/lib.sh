@@ -196,3 +196,9 @@ for part in query.split("&"):
     print(key + "=" + value.replace("\r", "\\r").replace("\n", "\\n"))
 PY
 }
+
+# Under "set -e" a failing command ends a script without a word; this names it.
+report_silent_failures() {
+  set -E
+  trap 'echo "FAIL: \"$BASH_COMMAND\" failed (line $LINENO of ${BASH_SOURCE[0]##*/})" >&2' ERR
+}

@@ -8,6 +8,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/lib.sh"
+report_silent_failures
 source "$here/test_reading_lib.sh"
 
 forum=${GEMVARA_FORUM_SITE:?GEMVARA_FORUM_SITE not set}
