@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <limits>
+
 namespace {
 
 const QColor Purple(128, 0, 128);
@@ -69,8 +71,12 @@ frmMain::frmMain(QWidget *parent)
     connect(ui->mnuDonate, &QAction::triggered, this, [] { OpenDonatePage(); });
     connect(ui->mkmoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
 
-    for (QLineEdit *box : {ui->txtFirstName, ui->txtMiddleName, ui->txtLastName})
+    // The name boxes take text of any length (a line edit stops at 32767
+    // characters by default and would cut a pasted name).
+    for (QLineEdit *box : {ui->txtFirstName, ui->txtMiddleName, ui->txtLastName}) {
         box->installEventFilter(this);
+        box->setMaxLength(std::numeric_limits<int>::max());
+    }
     for (QLabel *label : {ui->lblFullBrand, ui->lblCobrand, ui->Label61, ui->Label2})
         label->installEventFilter(this);
 

@@ -1,0 +1,277 @@
+// Hostile text in every box of the program, pasted as a user would: a
+// megabyte, control characters, emoji, combining marks, right-to-left text.
+// Nothing may crash or be cut; validation and the referral address must
+// behave as they do for ordinary names.
+
+#include "exitscreen.h"
+#include "frmDisplay.h"
+#include "frmExitScreen.h"
+#include "frmMain.h"
+#include "readingrequest.h"
+#include "tellafriend.h"
+
+#include "messageboxwatcher.h"
+#include "testmain.h"
+#include "urlrecorder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QUrlQuery>
+
+namespace {
+
+QString Repeated(const QString &piece, qsizetype size)
+{
+    QString text;
+    text.reserve(size + piece.size());
+    while (text.size() < size)
+        text += piece;
+    return text;
+}
+
+const QString Emoji = QString::fromUtf8("\U0001F600\U0001F469\u200D\U0001F469\u200D\U0001F467"
+                                        "\U0001F3F3\uFE0F\u200D\U0001F308");
+const QString Combining = QStringLiteral("e") + QString(300, QChar(0x0301)) + QStringLiteral("z\u0352\u0489");
+const QString RightToLeft = QString::fromUtf8("\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627 "
+                                              "\u202Eevil\u202C \u200F!");
+const QString Controls = QStringLiteral("a\x01\x02\x1b[31m\x7f\tb\r\nc\x08") + QChar(0x85) + QChar(0x2028);
+const QString Megabyte = Repeated(QStringLiteral("abcdefghij KLMNOPQRS "), 1 << 20);
+const QString MixedMegabyte = Repeated(Emoji + Combining + RightToLeft + Controls, 1 << 20);
+
+void AddInputs()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("1 MB of letters and blanks") << Megabyte;
+    QTest::newRow("1 MB of all kinds below") << MixedMegabyte;
+    QTest::newRow("control characters and line breaks") << Controls;
+    QTest::newRow("emoji with joiners") << Emoji;
+    QTest::newRow("300 combining marks on one letter") << Combining;
+    QTest::newRow("right-to-left with an override") << RightToLeft;
+    QTest::newRow("unpaired surrogate") << QStringLiteral("x") + QChar(0xD800) + QStringLiteral("y");
+}
+
+// What a line box holds after the text was pasted into it empty: the text
+// as the clipboard gives it back, on one line.
+QString AsPasted(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    return QGuiApplication::clipboard()->text();
+}
+
+void Paste(QWidget *box, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Typing that QTest::keyClicks cannot do (it takes Latin-1 only): key
+// events carrying the text, a character at a time.
+void Type(QWidget *box, const QString &text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+        QApplication::sendEvent(box, &release);
+    }
+}
+
+template<typename T>
+T *Child(QWidget *parent, const char *name)
+{
+    T *child = parent->findChild<T *>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
+}
+
+QList<frmDisplay *> ReadingWindows()
+{
+    QList<frmDisplay *> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *display = qobject_cast<frmDisplay *>(widget))
+            windows.append(display);
+    }
+    return windows;
+}
+
+} // namespace
+
+class TestBadInput : public QObject
+{
+    Q_OBJECT
+
+private:
+    QPointer<frmMain> m_main;
+
+private slots:
+    void init()
+    {
+        m_main = new frmMain;
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    }
+
+    void cleanup()
+    {
+        qDeleteAll(ReadingWindows());
+        delete m_main;
+        HideExitScreen();
+    }
+
+    // Pasted into the three name boxes, the text stays whole and the
+    // reading comes as for any name; the middle name alone is not enough.
+    void nameBoxes_data() { AddInputs(); }
+    void nameBoxes()
+    {
+        QFETCH(QString, text);
+        const QString pasted = AsPasted(text);
+        QLineEdit *boxes[] = {m_main->txtFirstName(), m_main->txtMiddleName(), m_main->txtLastName()};
+
+        Paste(boxes[1], text);
+        QCOMPARE(boxes[1]->text(), pasted);
+        {
+            MessageBoxWatcher messages;
+            RunReadingRequest(m_main);
+            QCOMPARE(messages.count(), 1);
+            QVERIFY(IsGemvaraInfoBox(messages.last(), QStringLiteral("Please Enter Your First Name")));
+        }
+        QVERIFY(ReadingWindows().isEmpty());
+
+        for (QLineEdit *box : boxes) {
+            Paste(box, text);
+            QCOMPARE(box->text().size(), pasted.size());
+            QVERIFY(box->text() == pasted);
+        }
+        MessageBoxWatcher none;
+        RunReadingRequest(m_main);
+        QCOMPARE(none.count(), 0);
+        QCOMPARE(ReadingWindows().size(), 1);
+        frmDisplay *reading = ReadingWindows().first();
+        QVERIFY(reading->isVisible());
+        QVERIFY(!m_main->isVisible());
+        // The names take no part in the reading and are never shown.
+        for (QPlainTextEdit *box : reading->findChildren<QPlainTextEdit *>())
+            QVERIFY(!box->toPlainText().contains(pasted.left(16)));
+    }
+
+    // The reading's boxes are read-only: pasting or typing changes nothing,
+    // and their whole text can still be selected and copied.
+    void readingBoxesStayAsTheyAre_data() { AddInputs(); }
+    void readingBoxesStayAsTheyAre()
+    {
+        QFETCH(QString, text);
+        QTest::keyClicks(m_main->txtFirstName(), QStringLiteral("mira"));
+        QTest::keyClicks(m_main->txtLastName(), QStringLiteral("okafor"));
+        RunReadingRequest(m_main);
+        QCOMPARE(ReadingWindows().size(), 1);
+        frmDisplay *reading = ReadingWindows().first();
+        const QList<QPlainTextEdit *> boxes = reading->findChildren<QPlainTextEdit *>();
+        QCOMPARE(boxes.size(), 5);
+        for (QPlainTextEdit *box : boxes) {
+            const QString before = box->toPlainText();
+            Paste(box, text);
+            Type(box, text.left(64));
+            QTest::keyClick(box, Qt::Key_Backspace);
+            QCOMPARE(box->toPlainText(), before);
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), before);
+        }
+    }
+
+    // Pasted into the four boxes of the refer-a-friend form, the text is
+    // sent whole: the query decodes to exactly what the boxes hold.
+    void referralCarriesEveryBoxWhole_data() { AddInputs(); }
+    void referralCarriesEveryBoxWhole()
+    {
+        QFETCH(QString, text);
+        frmExitScreen form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const struct
+        {
+            const char *box;
+            QString value;
+        } entries[] = {
+            {"txtName", text},
+            {"txtEmail", text + QStringLiteral("@example.org")},
+            {"txtFriendName", text},
+            {"txtFriendEmail", QStringLiteral("friend@example.org") + text},
+        };
+        QStringList expected;
+        for (const auto &entry : entries) {
+            auto *box = Child<QLineEdit>(&form, entry.box);
+            Paste(box, entry.value);
+            QCOMPARE(box->text().size(), AsPasted(entry.value).size());
+            expected << TrimBlanks(box->text());
+        }
+
+        UrlRecorder pages;
+        MessageBoxWatcher messages;
+        QTest::mouseClick(Child<QPushButton>(&form, "cmdSubmit"), Qt::LeftButton);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(pages.urls().size(), 1);
+
+        const QUrlQuery query(pages.urls().first());
+        const auto value = [&](const char *key) {
+            return query.queryItemValue(QString::fromLatin1(key), QUrl::FullyDecoded);
+        };
+        // What the server gets back is the UTF-8 of what the box holds.
+        const auto sent = [](const QString &s) { return QString::fromUtf8(s.toUtf8()); };
+        QCOMPARE(value("taf1"), sent(expected[0]));
+        QCOMPARE(value("taf2"), sent(expected[1]));
+        QCOMPARE(value("taf3"), QStringLiteral("Your Message\r\n"));
+        QCOMPARE(value("taf4"), sent(expected[2]));
+        QCOMPARE(value("taf5"), sent(expected[3]));
+        QCOMPARE(query.queryItems().size(), 6);
+    }
+
+    // The address checks look at "@" and "." only, whatever surrounds them.
+    void addressChecksIgnoreTheRest_data()
+    {
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("emoji around @ and .") << Emoji + "@" + Emoji + "." + Emoji << QString();
+        QTest::newRow("right-to-left without @") << RightToLeft + "." << "Please Enter Proper Email Address";
+        QTest::newRow("fullwidth @ is not @") << QString::fromUtf8("a\uFF20b.c")
+                                              << "Please Enter Proper Email Address";
+        QTest::newRow("control characters only") << Controls << "Please Enter Proper Email Address";
+        QTest::newRow("1 MB without a dot") << Repeated(QStringLiteral("a@b"), 1 << 20)
+                                            << "Please Enter Proper Email Address";
+    }
+    void addressChecksIgnoreTheRest()
+    {
+        QFETCH(QString, email);
+        QFETCH(QString, message);
+        frmExitScreen form;
+        form.show();
+        Paste(Child<QLineEdit>(&form, "txtName"), QStringLiteral("Ann"));
+        Paste(Child<QLineEdit>(&form, "txtEmail"), email);
+        Paste(Child<QLineEdit>(&form, "txtFriendName"), QStringLiteral("Bo"));
+        Paste(Child<QLineEdit>(&form, "txtFriendEmail"), QStringLiteral("bo@example.org"));
+
+        UrlRecorder pages;
+        MessageBoxWatcher messages;
+        QTest::mouseClick(Child<QPushButton>(&form, "cmdSubmit"), Qt::LeftButton);
+        if (message.isEmpty()) {
+            QCOMPARE(messages.count(), 0);
+            QCOMPARE(pages.urls().size(), 1);
+        } else {
+            QCOMPARE(messages.count(), 1);
+            QVERIFY(IsGemvaraCriticalBox(messages.last(), message));
+            QVERIFY(pages.urls().isEmpty());
+        }
+    }
+};
+
+GEMVARA_TEST_MAIN(TestBadInput)
+#include "test_badinput.moc"
