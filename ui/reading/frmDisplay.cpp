@@ -9,9 +9,12 @@
 #include "gempictures.h"
 #include "weblinks.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QTabBar>
 
@@ -31,6 +34,32 @@ void StyleTextBox(QPlainTextEdit *box, const QColor &face)
         palette.setColor(group, QPalette::Text, Magenta);
     }
     box->setPalette(palette);
+}
+
+// Tabs 18 pixels high, the rest as the application style draws it. A style
+// sheet did the same, but it cost a good part of every reading: each new
+// window had the sheet parsed and all the tab pages polished through it.
+class LowTabStyle : public QProxyStyle
+{
+public:
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        if (type == CT_TabBarTab)
+            return QProxyStyle::sizeFromContents(type, option, QSize(size.width(), 18), widget);
+        return QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+};
+
+// One for all reading windows; it lives as long as the application.
+QStyle *LowTabs()
+{
+    static QPointer<LowTabStyle> style;
+    if (!style) {
+        style = new LowTabStyle;
+        style->setParent(qApp);
+    }
+    return style;
 }
 
 bool IsLeftClickInside(QWidget *widget, QEvent *event)
@@ -65,7 +94,7 @@ frmDisplay::frmDisplay(QWidget *parent)
 
     // The pages begin 24 pixels below the top of the tab control; a low
     // tab row keeps the frames on them clear of it.
-    ui->SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { height: 18px; }"));
+    ui->SSTab1->tabBar()->setStyle(LowTabs());
     for (int i = 0; i < ui->SSTab1->count(); ++i)
         ui->SSTab1->tabBar()->setTabTextColor(i, Magenta);
 
