@@ -14,12 +14,12 @@ constexpr QStringView DateFormat = u"yyyy-MM-dd";
 
 constexpr int QuietDays = 14;
 
-// Stores today's date and tells whether it really reached the store.
-bool StoreDate(QSettings &store, const QDate &today)
+// A store that cannot be written (read-only folder, full disk) loses the
+// date and nothing more: start-up goes on.
+void StoreDate(QSettings &store, const QDate &today)
 {
     store.setValue(QLatin1String(ReminderKey), today.toString(DateFormat));
     store.sync();
-    return store.status() == QSettings::NoError;
 }
 
 bool AskAboutUpdate()
@@ -56,14 +56,11 @@ void CheckUpdateReminder(QSettings &store, const QDate &today)
     if (days >= -QuietDays && days <= QuietDays)
         return;
 
-    // The date is written before asking, and the question is only put when
-    // the write succeeded: a store that cannot be written (read-only
-    // folder, full disk) would otherwise bring the question back at every
-    // start with no way for the user to make it stop.
-    if (!StoreDate(store, today))
-        return;
-
-    if (AskAboutUpdate())
+    // Whatever the answer, the day of the question is remembered, and it is
+    // in the store before the download page opens.
+    const bool wantsUpdate = AskAboutUpdate();
+    StoreDate(store, today);
+    if (wantsUpdate)
         OpenDownloadPage();
 }
 

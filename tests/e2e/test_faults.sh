@@ -79,18 +79,29 @@ leave
 survived "a folder where the settings file belongs: plain start"
 
 if [ "$immutable" = yes ]; then
-  # An old date that cannot be replaced: asking would come back at every
-  # start, so the program does not ask.
+  # An old date that cannot be replaced: the question comes at every
+  # start, is answered, and the program starts all the same.
   fresh_store
   printf '[Settings]\nDuration=2020-01-01\n' >"$store"
   chattr +i "$store_dir"
-  expect_plain_start "read-only settings folder with an old date"
-  leave
-  expect_plain_start "read-only settings folder, second start"
-  leave
+  use_recording_browser
+  for answer in Return Escape; do
+    start_gemvara
+    pid=$!
+    wait_for_window "$box_title" 15 || fail "read-only store with an old date: no question ($answer)"
+    answer_box "$(windows_named "$box_title")" "$answer"
+    wait_for_window "$caption" 15 || fail "read-only store: no main window after the answer ($answer)"
+    sleep 0.7
+    [ -z "$(windows_named "$box_title")" ] || fail "read-only store: another message box ($answer)"
+    [ "$(windows_named "$caption" | grep -c .)" -eq 1 ] || fail "read-only store: more than the main window"
+    kill -0 "$pid" 2>/dev/null || fail "read-only store: the program ended ($answer)"
+    leave
+  done
   [ "$(stored_date)" = "2020-01-01" ] || fail "the read-only store changed"
+  wait_for_pages 1 || fail "Yes opened no page"
+  [ "$(pages_opened)" -eq 1 ] || fail "Yes then No opened '$(cat "$BROWSER_LOG")'"
   unlock_all
-  survived "a read-only settings folder (chattr +i) with an old date: plain starts, no question"
+  survived "a read-only settings folder (chattr +i) with an old date: the question at each start, then the main window"
 
   fresh_store
   chattr +i "$store_dir"
