@@ -8,6 +8,7 @@ source "$here/test_reading_lib.sh"
 
 birthday_text() { catalogue_text birthday "$1"; }
 windows_with_caption() { windows_named "$caption" | wc -l; }
+primary() { xclip -o -selection primary 2>/dev/null || true; }
 
 # Points on the "Birthday Number" page, in window pixels.
 significance_x=200 significance_y=140
@@ -34,6 +35,7 @@ pass "a reading replaces the main window and empties the clipboard"
 xdotool windowactivate --sync "$win" 2>/dev/null || true
 copy_box "$win" "$interpretation_x" "$interpretation_y"
 [ "$(clipboard)" = "$(birthday_text 29)" ] || fail "the interpretation of the 29th could not be copied"
+[ "$(primary)" = "$(birthday_text 29)" ] || fail "the interpretation's selection is not the primary selection"
 xdotool mousemove --window "$win" 300 290 # over the Back button
 sleep 0.3
 [ "$(clipboard)" = "$(birthday_text 29)" ] || fail "the copied interpretation was lost"
@@ -42,7 +44,19 @@ sleep 0.1
 xdotool mousemove --window "$win" $((significance_x + 10)) "$significance_y"
 sleep 0.3
 [ -z "$(clipboard)" ] || fail "moving over the significance box kept the clipboard"
+[ -z "$(primary)" ] || fail "moving over the significance box kept the primary selection"
 pass "copying works from the interpretation and is undone over a guarded box"
+
+# Selecting with the mouse in a guarded box leaves nothing to paste with
+# the middle button.
+xdotool mousemove --window "$win" $((significance_x - 60)) "$significance_y" mousedown 1
+xdotool mousemove --window "$win" $((significance_x + 60)) "$significance_y"
+sleep 0.1
+xdotool mouseup 1
+sleep 0.3
+[ -z "$(primary)" ] || fail "text selected in the significance box stayed in the primary selection: $(primary)"
+[ -z "$(clipboard)" ] || fail "selecting in the significance box filled the clipboard"
+pass "a selection in a guarded box never stays in the primary selection"
 
 # 3. Back: the main window returns, the reading window is gone, no exit screen.
 xdotool key alt+b

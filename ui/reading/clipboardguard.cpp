@@ -9,10 +9,48 @@
 
 namespace {
 
+void EmptySelection()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (clipboard && clipboard->supportsSelection())
+        clipboard->clear(QClipboard::Selection);
+}
+
 class ClipboardGuardFilter : public QObject
 {
 public:
     using QObject::QObject;
+
+    // The box handles an event after this filter has seen it, and on X11 a
+    // mouse release or a new selection puts the selected text into the
+    // primary selection then. One more emptying, once the event is done,
+    // takes it out again; any number of events before it share one.
+    void emptyAfterwards(bool selectionOnly)
+    {
+        if (m_pending != Pending::None) {
+            if (!selectionOnly)
+                m_pending = Pending::All;
+            return;
+        }
+        m_pending = selectionOnly ? Pending::Selection : Pending::All;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                const Pending what = m_pending;
+                m_pending = Pending::None;
+                if (what == Pending::All)
+                    EmptyClipboard();
+                else
+                    EmptySelection();
+            },
+            Qt::QueuedConnection);
+    }
+
+    void guard()
+    {
+        EmptyClipboard();
+        emptyAfterwards(false);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -22,21 +60,28 @@ protected:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseMove:
-            EmptyClipboard();
+            guard();
             break;
         default:
             break;
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    enum class Pending { None, Selection, All };
+    Pending m_pending = Pending::None;
 };
 
 } // namespace
 
 void EmptyClipboard()
 {
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear(QClipboard::Clipboard);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    clipboard->clear(QClipboard::Clipboard);
+    EmptySelection();
 }
 
 void GuardClipboard(QAbstractScrollArea *box)
@@ -52,8 +97,15 @@ void GuardClipboard(QAbstractScrollArea *box)
     box->setMouseTracking(true);
     box->viewport()->setMouseTracking(true);
 
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
-        QObject::connect(plain, &QPlainTextEdit::textChanged, filter, &EmptyClipboard);
-    else if (auto *rich = qobject_cast<QTextEdit *>(box))
-        QObject::connect(rich, &QTextEdit::textChanged, filter, &EmptyClipboard);
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(box)) {
+        QObject::connect(plain, &QPlainTextEdit::textChanged, filter, &ClipboardGuardFilter::guard);
+        // A selection made from the keyboard never reaches the primary
+        // selection either; the clipboard proper keeps what Ctrl+C copied.
+        QObject::connect(plain, &QPlainTextEdit::selectionChanged, filter,
+                         [filter] { filter->emptyAfterwards(true); });
+    } else if (auto *rich = qobject_cast<QTextEdit *>(box)) {
+        QObject::connect(rich, &QTextEdit::textChanged, filter, &ClipboardGuardFilter::guard);
+        QObject::connect(rich, &QTextEdit::selectionChanged, filter,
+                         [filter] { filter->emptyAfterwards(true); });
+    }
 }

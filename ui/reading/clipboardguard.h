@@ -2,11 +2,14 @@
 
 class QAbstractScrollArea;
 
-// Empties the system clipboard. Does nothing when there is no clipboard.
+// Empties the system clipboard and, where there is one (X11), the primary
+// selection. Does nothing when there is no clipboard.
 void EmptyClipboard();
 
 // Empties the clipboard whenever the box's text changes and on every mouse
 // press, release and movement over it, with or without a button held. The
 // box itself is left alone: its text, selection, caret and focus stay as
-// they are and every event still reaches it.
+// they are and every event still reaches it. Once the box has handled the
+// event the clipboard is emptied again, and any selection made in the box
+// is taken out of the primary selection, so it never stays there.
 void GuardClipboard(QAbstractScrollArea *box);

@@ -333,6 +333,7 @@ private slots:
         auto *significance = Control<QPlainTextEdit>("txtBirthdayNumberDisplay");
         interpretation->setPlainText(QStringLiteral("You are born to lead."));
         significance->setPlainText(QStringLiteral("Middle years."));
+        QCoreApplication::processEvents(); // the guard's second emptying after the change
 
         interpretation->setFocus();
         QTRY_VERIFY(interpretation->hasFocus());
@@ -346,6 +347,60 @@ private slots:
 
         QTest::mouseMove(significance->viewport(), QPoint(10, 10));
         QVERIFY(ClipboardEmpty());
+    }
+
+    // The box handles each event after the guard has seen it, and may put
+    // text on the clipboard or (X11) into the primary selection then: the
+    // guard empties once more when the event is done.
+    void guardEmptiesAgainAfterTheBox()
+    {
+        struct LeakingBox : QPlainTextEdit
+        {
+            void mouseReleaseEvent(QMouseEvent *event) override
+            {
+                QPlainTextEdit::mouseReleaseEvent(event);
+                QClipboard *clipboard = QGuiApplication::clipboard();
+                clipboard->setText(QStringLiteral("put there by the box"));
+                if (clipboard->supportsSelection())
+                    clipboard->setText(QStringLiteral("selected in the box"), QClipboard::Selection);
+            }
+        } box;
+        box.setPlainText(QStringLiteral("Some text of the reading."));
+        GuardClipboard(&box);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+
+        QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QTRY_VERIFY2(ClipboardEmpty(), qPrintable(ClipboardText()));
+        if (QGuiApplication::clipboard()->supportsSelection())
+            QTRY_VERIFY(QGuiApplication::clipboard()->text(QClipboard::Selection).isEmpty());
+    }
+
+    // A selection made from the keyboard in a guarded box leaves the
+    // clipboard alone (Ctrl+C there works until the next mouse event) but
+    // never stays in the primary selection; an interpretation's does.
+    void keyboardSelection()
+    {
+        QVERIFY(ShowWindow());
+        Control<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        const bool primary = clipboard->supportsSelection();
+        for (const char *name : {"txtBirthdayNumberDisplay", "txtBirthdayNumberDisplayDesc"}) {
+            const bool guarded = qstrcmp(name, "txtBirthdayNumberDisplay") == 0;
+            auto *box = Control<QPlainTextEdit>(name);
+            box->setPlainText(QStringLiteral("Middle years."));
+            QCoreApplication::processEvents();
+            box->setFocus();
+            QTRY_VERIFY(box->hasFocus());
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+            QCoreApplication::processEvents();
+            QCOMPARE(ClipboardText(), QStringLiteral("Middle years."));
+            if (primary)
+                QCOMPARE(clipboard->text(QClipboard::Selection),
+                         guarded ? QString() : QStringLiteral("Middle years."));
+            QCOMPARE(box->textCursor().selectedText(), QStringLiteral("Middle years."));
+        }
     }
 
     void focusOrder()
