@@ -3,7 +3,9 @@
 
 #include "appicon.h"
 #include "catalogue.h"
+#include "centering.h"
 #include "designfonts.h"
+#include "fittext.h"
 #include "shutdown.h"
 #include "tellafriend.h"
 #include "weblinks.h"
@@ -42,6 +44,8 @@ frmExitScreen::frmExitScreen(QWidget *parent)
     ui->Label2->setText(SupportText(SupportTextIndex()).value_or(QString()));
     ui->Label3->setText(SoftwaresCatalogueText());
     setMessageText(QStringLiteral("Your Message\r\n"));
+    for (QLabel *label : {ui->Label1, ui->Label2, ui->Label3, ui->lblGoToHome})
+        FitTextToLabel(label);
 
     for (QWidget *box : {static_cast<QWidget *>(ui->txtName), static_cast<QWidget *>(ui->txtEmail),
                          static_cast<QWidget *>(ui->txtFriendName),
@@ -56,6 +60,8 @@ frmExitScreen::frmExitScreen(QWidget *parent)
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmExitScreen::exitClicked);
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::submitClicked);
     connect(ui->Check1, &QCheckBox::clicked, this, &frmExitScreen::homeCheckClicked);
+
+    CenterOnScreen(this);
 }
 
 frmExitScreen::~frmExitScreen() = default;

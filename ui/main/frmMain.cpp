@@ -4,6 +4,7 @@
 #include "appicon.h"
 #include "catalogue.h"
 #include "designfonts.h"
+#include "fittext.h"
 #include "exitscreen.h"
 #include "frmAbout.h"
 #include "readingrequest.h"
@@ -46,6 +47,7 @@ frmMain::frmMain(QWidget *parent)
     ApplyColours();
 
     ui->Label61->setText(ForumAdvertisement());
+    FitTextToLabel(ui->Label61);
     // Both offers share one spot; the full-branding one starts in front.
     ui->lblFullBrand->raise();
     // The three field captions fit their text exactly.

@@ -4,6 +4,7 @@
 #include "appicon.h"
 #include "catalogue.h"
 #include "designfonts.h"
+#include "fittext.h"
 #include "weblinks.h"
 
 #include <QGuiApplication>
@@ -26,6 +27,9 @@ frmAbout::frmAbout(QWidget *parent)
 
     ui->Label1->setText(AboutDescription());
     ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + ForumSite());
+    // The description and the site's address come from elsewhere.
+    FitTextToLabel(ui->Label1);
+    FitTextToLabel(ui->lblHomePage);
 
     // QLabel has no click signal; both links react to a released left button.
     ui->lblHomePage->installEventFilter(this);

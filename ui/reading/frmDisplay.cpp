@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "clipboardguard.h"
 #include "designfonts.h"
+#include "fittext.h"
 #include "exitscreen.h"
 #include "gempictures.h"
 #include "weblinks.h"
@@ -98,14 +99,6 @@ frmDisplay::frmDisplay(QWidget *parent)
     for (int i = 0; i < ui->SSTab1->count(); ++i)
         ui->SSTab1->tabBar()->setTabTextColor(i, Magenta);
 
-    // Headings keep their place; where the font in use runs wider than the
-    // layout allowed, they grow to the right into free space rather than
-    // cut their last letters off.
-    for (QLabel *heading : {ui->Label4, ui->Label5, ui->Label6, ui->Label7, ui->Label2, ui->Label3}) {
-        const int needed = heading->fontMetrics().horizontalAdvance(heading->text()) + 2;
-        if (needed > heading->width())
-            heading->resize(needed, heading->height());
-    }
 
     const QColor face = palette().color(QPalette::Button);
     for (QPlainTextEdit *box : {ui->txtLifeJourneyNumberDisplay, ui->txtLifeJourneyNumberDisplayDesc,
@@ -120,6 +113,9 @@ frmDisplay::frmDisplay(QWidget *parent)
     GuardClipboard(ui->txtGemstoneDesc);
 
     ui->Label61->setText(ForumAdvertisement());
+    for (QLabel *label : {ui->Label61, ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5,
+                          ui->Label6, ui->Label7})
+        FitTextToLabel(label);
     ui->picGem->setPixmap(GemPicture(PlaceholderPicture));
 
     // Co-branding covers the full-branding offer and takes every click;

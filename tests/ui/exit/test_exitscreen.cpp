@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -120,6 +121,20 @@ private slots:
         QCOMPARE(m_form->palette().color(QPalette::Window), QColor(Qt::white));
         QVERIFY(m_form->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(m_form->testAttribute(Qt::WA_ShowWithoutActivating));
+        const QRect screen = m_form->screen()->availableGeometry();
+        QVERIFY((m_form->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
+
+        // A link cut off at "…Softwar" cannot be read: the font gives way.
+        for (const char *name : {"Label1", "Label2", "Label3", "lblGoToHome"}) {
+            auto *label = Child<QLabel>(m_form.get(), name);
+            const QFontMetrics metrics(label->font());
+            const QRect area = label->contentsRect();
+            if (label->wordWrap())
+                QVERIFY2(metrics.boundingRect(area, Qt::TextWordWrap, label->text()).height()
+                             <= area.height(), name);
+            else
+                QVERIFY2(metrics.horizontalAdvance(label->text()) <= area.width(), name);
+        }
 
         // The hidden message box lies outside its frame, out of sight.
         QWidget *frame = Child(m_form.get(), "Frame2");

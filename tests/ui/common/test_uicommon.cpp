@@ -1,0 +1,104 @@
+// Text shrunk to fit its label, and windows centred on the screen.
+
+#include "centering.h"
+#include "fittext.h"
+
+#include "testmain.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+// Measured from the font, not the way the label measures itself.
+bool Fits(const QLabel &label)
+{
+    const QFontMetrics metrics(label.font());
+    const QRect area = label.contentsRect();
+    if (label.wordWrap())
+        return metrics.boundingRect(area, Qt::TextWordWrap, label.text()).height() <= area.height();
+    return metrics.horizontalAdvance(label.text()) <= area.width();
+}
+
+} // namespace
+
+class TestUiCommon : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fitText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("wrap");
+        QTest::addColumn<bool>("shrinks");
+        QTest::addColumn<bool>("fitsAfter");
+
+        const QString sentence = QStringLiteral("Click Here To Visit Orvanta Softwares");
+        QTest::newRow("fits already") << sentence << QSize(600, 20) << false << false << true;
+        QTest::newRow("one line, a little too wide") << sentence << QSize(200, 20) << false << true << true;
+        QTest::newRow("word-wrapped, too tall")
+            << QString(sentence + QLatin1Char(' ')).repeated(4) << QSize(200, 60) << true << true << true;
+        QTest::newRow("word-wrapped, fits") << sentence << QSize(200, 60) << true << false << true;
+        // No size makes it fit: it stops at the smallest size, and ends.
+        QTest::newRow("can never fit") << sentence.repeated(50) << QSize(40, 12) << false << true << false;
+        QTest::newRow("empty") << QString() << QSize(1, 1) << false << false << true;
+    }
+
+    void fitText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QSize, size);
+        QFETCH(bool, wrap);
+        QFETCH(bool, shrinks);
+        QFETCH(bool, fitsAfter);
+
+        QLabel label(text);
+        QFont font(QStringLiteral("Verdana"));
+        font.setPointSizeF(9);
+        label.setFont(font);
+        label.setWordWrap(wrap);
+        label.setFixedSize(size);
+
+        FitTextToLabel(&label);
+        const double points = label.font().pointSizeF();
+        QCOMPARE(points < 9, shrinks);
+        QCOMPARE(Fits(label), fitsAfter);
+        QCOMPARE(label.size(), size);
+        QVERIFY(points >= 6);
+        if (shrinks && fitsAfter) {
+            // Small steps: a quarter point more would not have fitted.
+            QLabel larger(text);
+            QFont bigger = label.font();
+            bigger.setPointSizeF(points + 0.25);
+            larger.setFont(bigger);
+            larger.setWordWrap(wrap);
+            larger.setFixedSize(size);
+            QVERIFY(!Fits(larger));
+        }
+    }
+
+    void centerOnScreen()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        window.move(0, 0);
+        CenterOnScreen(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY((window.frameGeometry().center() - screen.center()).manhattanLength() <= 2);
+
+        // Once placed, it stays where the user puts it, also when shown again.
+        window.move(screen.topLeft() + QPoint(10, 10));
+        window.hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.pos(), screen.topLeft() + QPoint(10, 10));
+    }
+};
+
+GEMVARA_TEST_MAIN(TestUiCommon)
+#include "test_uicommon.moc"
