@@ -6,13 +6,13 @@
 #include "centering.h"
 #include "designfonts.h"
 #include "fittext.h"
+#include "linklabels.h"
 #include "shutdown.h"
 #include "tellafriend.h"
 #include "weblinks.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QRandomGenerator>
 
 #include <limits>
@@ -52,7 +52,7 @@ frmExitScreen::frmExitScreen(QWidget *parent)
                          static_cast<QWidget *>(ui->txtFriendEmail),
                          static_cast<QWidget *>(ui->txtMessage)})
         box->installEventFilter(this);
-    ui->lblGoToHome->installEventFilter(this);
+    OnLabelClick(ui->lblGoToHome, [] { OpenSoftwaresPage(); });
     // The boxes take any length (a line edit stops at 32767 by default).
     for (QLineEdit *line : {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail})
         line->setMaxLength(std::numeric_limits<int>::max());
@@ -135,16 +135,6 @@ bool frmExitScreen::refuseSpace(QWidget *box)
 
 bool frmExitScreen::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->lblGoToHome) {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton
-                && ui->lblGoToHome->rect().contains(mouse->position().toPoint()))
-                OpenSoftwaresPage();
-        }
-        return false;
-    }
-
     switch (event->type()) {
     case QEvent::FocusIn:
         placeholderFocusIn(watched);

@@ -7,12 +7,12 @@
 #include "fittext.h"
 #include "exitscreen.h"
 #include "frmAbout.h"
+#include "linklabels.h"
 #include "readingrequest.h"
 #include "weblinks.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QScreen>
 
 #include <limits>
@@ -79,8 +79,10 @@ frmMain::frmMain(QWidget *parent)
         box->installEventFilter(this);
         box->setMaxLength(std::numeric_limits<int>::max());
     }
-    for (QLabel *label : {ui->lblFullBrand, ui->lblCobrand, ui->Label61, ui->Label2})
-        label->installEventFilter(this);
+    OnLabelClick(ui->lblFullBrand, [] { OpenFullBrandPage(); });
+    OnLabelClick(ui->Label2, [] { OpenFullBrandPage(); });
+    OnLabelClick(ui->lblCobrand, [] { OpenCoBrandPage(); });
+    OnLabelClick(ui->Label61, [] { OpenHomePage(); });
 
     Form_Load();
 
@@ -181,7 +183,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (UpperCaseFilter(watched, event) || LinkLabelClick(watched, event))
+    if (UpperCaseFilter(watched, event))
         return true;
     return QMainWindow::eventFilter(watched, event);
 }
@@ -201,25 +203,5 @@ bool frmMain::UpperCaseFilter(QObject *watched, QEvent *event)
     QKeyEvent upper(QEvent::KeyPress, key->key(), key->modifiers(), text.toUpper(),
                     key->isAutoRepeat(), key->count());
     QCoreApplication::sendEvent(watched, &upper);
-    return true;
-}
-
-bool frmMain::LinkLabelClick(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::MouseButtonRelease)
-        return false;
-    auto *mouse = static_cast<QMouseEvent *>(event);
-    auto *label = qobject_cast<QLabel *>(watched);
-    if (!label || mouse->button() != Qt::LeftButton
-        || !label->rect().contains(mouse->position().toPoint()))
-        return false;
-    if (label == ui->lblFullBrand || label == ui->Label2)
-        OpenFullBrandPage();
-    else if (label == ui->lblCobrand)
-        OpenCoBrandPage();
-    else if (label == ui->Label61)
-        OpenHomePage();
-    else
-        return false;
     return true;
 }

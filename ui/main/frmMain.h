@@ -43,7 +43,6 @@ private:
     void ApplyColours();
     void mnuAbout_Click();
     bool UpperCaseFilter(QObject *watched, QEvent *event);
-    bool LinkLabelClick(QObject *watched, QEvent *event);
 
     std::unique_ptr<Ui::frmMain> ui;
 };

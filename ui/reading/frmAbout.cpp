@@ -5,10 +5,10 @@
 #include "catalogue.h"
 #include "designfonts.h"
 #include "fittext.h"
+#include "linklabels.h"
 #include "weblinks.h"
 
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QScreen>
 
 frmAbout::frmAbout(QWidget *parent)
@@ -31,9 +31,9 @@ frmAbout::frmAbout(QWidget *parent)
     FitTextToLabel(ui->Label1);
     FitTextToLabel(ui->lblHomePage);
 
-    // QLabel has no click signal; both links react to a released left button.
-    ui->lblHomePage->installEventFilter(this);
-    ui->lblCobrand->installEventFilter(this);
+    OnLabelClick(ui->lblHomePage, [] { OpenHomePage(); });
+    // The details of the offer in Label3, not co-branding.
+    OnLabelClick(ui->lblCobrand, [] { OpenFullBrandPage(); });
 
     // OK is both the default (Enter) and the cancel button (Esc closes every
     // QDialog); the close box rejects, which is the same here.
@@ -44,24 +44,6 @@ frmAbout::frmAbout(QWidget *parent)
 }
 
 frmAbout::~frmAbout() = default;
-
-bool frmAbout::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        auto *label = qobject_cast<QWidget *>(watched);
-        // A press that is dragged off the label before release is no click.
-        if (mouse->button() == Qt::LeftButton && label
-            && label->rect().contains(mouse->position().toPoint())) {
-            if (watched == ui->lblHomePage)
-                OpenHomePage();
-            else if (watched == ui->lblCobrand)
-                OpenFullBrandPage(); // the details of the offer in Label3, not co-branding
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
 
 void frmAbout::CenterOnScreen()
 {

@@ -17,7 +17,6 @@ public:
     ~frmAbout() override;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

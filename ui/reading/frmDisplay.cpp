@@ -8,12 +8,12 @@
 #include "fittext.h"
 #include "exitscreen.h"
 #include "gempictures.h"
+#include "linklabels.h"
 #include "weblinks.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QScreen>
@@ -61,14 +61,6 @@ QStyle *LowTabs()
         style->setParent(qApp);
     }
     return style;
-}
-
-bool IsLeftClickInside(QWidget *widget, QEvent *event)
-{
-    if (event->type() != QEvent::MouseButtonRelease)
-        return false;
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    return mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint());
 }
 
 } // namespace
@@ -127,8 +119,9 @@ frmDisplay::frmDisplay(QWidget *parent)
         offer->setPalette(palette);
         offer->setAutoFillBackground(true);
     }
-    for (QLabel *link : {ui->Label61, ui->lblCobrand, ui->lblFullBrand})
-        link->installEventFilter(this);
+    OnLabelClick(ui->Label61, [] { OpenHomePage(); });
+    OnLabelClick(ui->lblCobrand, [] { OpenCoBrandPage(); });
+    OnLabelClick(ui->lblFullBrand, [] { OpenFullBrandPage(); });
     connect(ui->cmdback, &QPushButton::clicked, this, &frmDisplay::cmdback_Click);
 
     if (QScreen *screen = QGuiApplication::primaryScreen())
@@ -194,15 +187,4 @@ void frmDisplay::closeEvent(QCloseEvent *event)
 {
     ShowExitScreen();
     event->accept();
-}
-
-bool frmDisplay::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->Label61 && IsLeftClickInside(ui->Label61, event))
-        OpenHomePage();
-    else if (watched == ui->lblCobrand && IsLeftClickInside(ui->lblCobrand, event))
-        OpenCoBrandPage();
-    else if (watched == ui->lblFullBrand && IsLeftClickInside(ui->lblFullBrand, event))
-        OpenFullBrandPage();
-    return QWidget::eventFilter(watched, event);
 }

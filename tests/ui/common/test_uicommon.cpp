@@ -1,11 +1,14 @@
-// Text shrunk to fit its label, and windows centred on the screen.
+// Text shrunk to fit its label, labels that act as links, and windows
+// centred on the screen.
 
 #include "centering.h"
 #include "fittext.h"
+#include "linklabels.h"
 
 #include "testmain.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 
@@ -78,6 +81,36 @@ private slots:
             larger.setFixedSize(size);
             QVERIFY(!Fits(larger));
         }
+    }
+
+    void labelClick_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("release"); // where the button comes up
+        QTest::addColumn<int>("runs");
+        QTest::newRow("left button") << Qt::LeftButton << QPoint(10, 5) << 1;
+        QTest::newRow("right button") << Qt::RightButton << QPoint(10, 5) << 0;
+        QTest::newRow("dragged off before release") << Qt::LeftButton << QPoint(300, 5) << 0;
+    }
+
+    void labelClick()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, release);
+        QFETCH(int, runs);
+        QLabel label(QStringLiteral("Visit us"));
+        label.setFixedSize(100, 20);
+        int clicks = 0;
+        OnLabelClick(&label, [&clicks] { ++clicks; });
+        label.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&label));
+        QTest::mousePress(&label, button, {}, QPoint(10, 5));
+        // After a drag with the button held the release still goes to the
+        // label, wherever it happens.
+        QMouseEvent up(QEvent::MouseButtonRelease, release, label.mapToGlobal(release), button,
+                       Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&label, &up);
+        QCOMPARE(clicks, runs);
     }
 
     void centerOnScreen()
