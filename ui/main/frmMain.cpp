@@ -3,6 +3,7 @@
 
 #include "appicon.h"
 #include "catalogue.h"
+#include "centering.h"
 #include "designfonts.h"
 #include "fittext.h"
 #include "exitscreen.h"
@@ -13,7 +14,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QScreen>
 
 #include <limits>
 
@@ -90,10 +90,7 @@ frmMain::frmMain(QWidget *parent)
     // fixed client area.
     setFixedSize(ui->centralwidget->width(),
                  ui->centralwidget->minimumHeight() + menuBar()->sizeHint().height());
-    if (QScreen *screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CenterOnScreen(this);
     ui->txtFirstName->setFocus();
 }
 

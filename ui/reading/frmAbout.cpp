@@ -3,13 +3,12 @@
 
 #include "appicon.h"
 #include "catalogue.h"
+#include "centering.h"
 #include "designfonts.h"
 #include "fittext.h"
 #include "linklabels.h"
 #include "weblinks.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 
 frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmAbout>())
@@ -40,27 +39,9 @@ frmAbout::frmAbout(QWidget *parent)
     connect(ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     ui->cmdOK->setFocus(Qt::OtherFocusReason);
 
-    CenterOnScreen();
+    // Centred on the screen rather than over the parent: placing it marks
+    // it as placed, so QDialog does not move it over the parent.
+    CenterOnScreen(this);
 }
 
 frmAbout::~frmAbout() = default;
-
-void frmAbout::CenterOnScreen()
-{
-    // Centred on the screen rather than over the parent. Moving here marks
-    // the window as placed, so QDialog does not re-centre it over the parent.
-    QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // Before the first showing the frame is not known yet and the client
-    // area stands in for it; showEvent corrects by the frame's real size.
-    QRect frame(QPoint(), frameGeometry().size());
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-}
-
-void frmAbout::showEvent(QShowEvent *event)
-{
-    CenterOnScreen();
-    QDialog::showEvent(event);
-}

@@ -16,11 +16,6 @@ public:
     explicit frmAbout(QWidget *parent = nullptr);
     ~frmAbout() override;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    void CenterOnScreen();
-
     std::unique_ptr<Ui::frmAbout> ui;
 };

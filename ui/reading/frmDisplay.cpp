@@ -3,6 +3,7 @@
 
 #include "appicon.h"
 #include "catalogue.h"
+#include "centering.h"
 #include "clipboardguard.h"
 #include "designfonts.h"
 #include "fittext.h"
@@ -13,10 +14,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QProxyStyle>
-#include <QScreen>
 #include <QTabBar>
 
 namespace {
@@ -124,8 +123,7 @@ frmDisplay::frmDisplay(QWidget *parent)
     OnLabelClick(ui->lblFullBrand, [] { OpenFullBrandPage(); });
     connect(ui->cmdback, &QPushButton::clicked, this, &frmDisplay::cmdback_Click);
 
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CenterOnScreen(this);
     ui->SSTab1->setFocus();
 }
 
