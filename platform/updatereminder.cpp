@@ -1,9 +1,9 @@
 #include "updatereminder.h"
 
+#include "messagebox.h"
 #include "weblinks.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QSettings>
 
 namespace {
@@ -24,12 +24,11 @@ void StoreDate(QSettings &store, const QDate &today)
 
 bool AskAboutUpdate()
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Gemvara"),
-                    QStringLiteral("There maybe an update to this software available\r"
-                                   "Do you want to check for an update?"),
-                    QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return ShowGemvaraMessage(nullptr, QMessageBox::Information,
+                              QStringLiteral("There maybe an update to this software available\r"
+                                             "Do you want to check for an update?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+           == QMessageBox::Yes;
 }
 
 } // namespace

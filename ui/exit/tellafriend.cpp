@@ -1,8 +1,8 @@
 #include "tellafriend.h"
 
+#include "messagebox.h"
 #include "weblinks.h"
 
-#include <QMessageBox>
 #include <QUrl>
 
 ReferralFields &Referral()
@@ -75,9 +75,7 @@ QString BuildReferralAddress(const QString &pageAddress, const ReferralFields &f
 
 void ShowReferralMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Gemvara"), text, QMessageBox::Ok,
-                    parent);
-    box.exec();
+    ShowGemvaraMessage(parent, QMessageBox::Critical, text);
 }
 
 void SendReferral(QWidget *messageParent)

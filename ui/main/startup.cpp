@@ -1,13 +1,13 @@
 #include "startup.h"
 
 #include "frmMain.h"
+#include "messagebox.h"
 #include "shutdown.h"
 #include "singleinstance.h"
 #include "updatereminder.h"
 
 #include <QDateTime>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QRandomGenerator>
 
@@ -74,10 +74,8 @@ void CoBrand_Randomize()
 void StartApplication()
 {
     if (!AcquireInstanceLock()) {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Gemvara"),
-                        QStringLiteral("Application is already running"), QMessageBox::Ok);
-        box.setDefaultButton(QMessageBox::Ok);
-        box.exec();
+        ShowGemvaraMessage(nullptr, QMessageBox::Information,
+                           QStringLiteral("Application is already running"));
         QuitApplication();
     }
 

@@ -1,24 +1,16 @@
 #include "validation.h"
 
 #include "frmMain.h"
+#include "messagebox.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMessageBox>
 
 namespace {
 
-void Tell(frmMain *main, const QString &message)
-{
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Gemvara"), message,
-                    QMessageBox::Ok, main);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.exec();
-}
-
 bool Refuse(frmMain *main, const QString &message, QWidget *focus = nullptr)
 {
-    Tell(main, message);
+    ShowGemvaraMessage(main, QMessageBox::Information, message);
     if (focus)
         focus->setFocus();
     return false;

@@ -1,0 +1,11 @@
+#include "messagebox.h"
+
+QMessageBox::StandardButton ShowGemvaraMessage(QWidget *parent, QMessageBox::Icon icon,
+                                               const QString &text,
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, QStringLiteral("Gemvara"), text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
