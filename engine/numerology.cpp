@@ -1,5 +1,7 @@
 #include "numerology.h"
 
+#include "blanks.h"
+
 #include <array>
 
 namespace {
@@ -59,14 +61,8 @@ qint16 ComputeBirthday(const QString &dayText)
 {
     // Only blanks are trimmed; anything that is not then a whole number
     // (or does not fit) counts as no day at all.
-    qsizetype first = 0;
-    qsizetype last = dayText.size();
-    while (first < last && dayText.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && dayText.at(last - 1) == QLatin1Char(' '))
-        --last;
     bool ok = false;
-    const int value = dayText.mid(first, last - first).toInt(&ok);
+    const int value = TrimBlanks(dayText).toInt(&ok);
     if (!ok || value < -32768 || value > 32767)
         return 0;
     return qint16(value);

@@ -1,5 +1,6 @@
 // The reading arithmetic and the gemstone table, checked against worked
 // dates and over every date the main window's lists can form.
+#include "blanks.h"
 #include "gemstones.h"
 #include "numerology.h"
 #include "testmain.h"
@@ -33,6 +34,8 @@ private slots:
     void gemstones_of_worked_dates();
     void both_sapphires_and_both_topazes_share_picture_and_text();
     void every_list_date_keeps_the_invariants();
+    void trim_only_blanks_data();
+    void trim_only_blanks();
 };
 
 void TestNumerology::worked_dates_data()
@@ -223,6 +226,23 @@ void TestNumerology::every_list_date_keeps_the_invariants()
         for (qint16 col = 1; col <= 9; ++col)
             rubies += GemForRoots(row, col)->name == QLatin1String("Ruby");
     QCOMPARE(rubies, 1);
+}
+
+void TestNumerology::trim_only_blanks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("trimmed");
+    QTest::newRow("blanks both sides") << "  a b  " << "a b";
+    QTest::newRow("all blanks") << "    " << "";
+    QTest::newRow("tabs and line breaks stay") << "\tYour Message\r\n" << "\tYour Message\r\n";
+    QTest::newRow("no-break space stays") << QStringLiteral("\u00a0x ") << QStringLiteral("\u00a0x");
+}
+
+void TestNumerology::trim_only_blanks()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, trimmed);
+    QCOMPARE(TrimBlanks(text), trimmed);
 }
 
 GEMVARA_TEST_MAIN(TestNumerology)

@@ -11,26 +11,13 @@ ReferralFields &Referral()
     return fields;
 }
 
-QString TrimBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 std::optional<QString> SubmissionProblem(const ReferralFields &fields)
 {
-    const QString email = TrimBlanks(fields.email);
-    const QString friendEmail = TrimBlanks(fields.friendEmail);
-    if (email == friendEmail)
+    if (fields.email == fields.friendEmail)
         return QStringLiteral("Please Enter Distinct Email Addresses");
-    if (!email.contains(QLatin1Char('@')) || !friendEmail.contains(QLatin1Char('@')))
+    if (!fields.email.contains(QLatin1Char('@')) || !fields.friendEmail.contains(QLatin1Char('@')))
         return QStringLiteral("Please Enter Proper Email Address");
-    if (!email.contains(QLatin1Char('.')) || !friendEmail.contains(QLatin1Char('.')))
+    if (!fields.email.contains(QLatin1Char('.')) || !fields.friendEmail.contains(QLatin1Char('.')))
         return QStringLiteral("Please Enter Proper Email Address");
     return std::nullopt;
 }

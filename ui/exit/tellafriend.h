@@ -1,5 +1,7 @@
 #pragma once
 
+#include "blanks.h"
+
 #include <QString>
 
 #include <optional>
@@ -26,12 +28,9 @@ inline constexpr char MessagePlaceholder[] = "Your Message";
 inline constexpr char FriendNamePlaceholder[] = "Friend's Name";
 inline constexpr char FriendEmailPlaceholder[] = "Friend's Email Address";
 
-// Removes leading and trailing blanks (character 32 only, not tabs or
-// line breaks).
-QString TrimBlanks(const QString &text);
-
 // The checks of the form's submit button on the two addresses, in order;
-// the message to show for the first one that fails.
+// the message to show for the first one that fails. The fields are those
+// the button stores, already trimmed.
 std::optional<QString> SubmissionProblem(const ReferralFields &fields);
 
 // The checks SendReferral makes on the five fields, in order.

@@ -40,22 +40,6 @@ class TestTellAFriend : public QObject
     Q_OBJECT
 
 private slots:
-    void trimOnlyBlanks_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("trimmed");
-        QTest::newRow("blanks both sides") << "  a b  " << "a b";
-        QTest::newRow("all blanks") << "    " << "";
-        QTest::newRow("tabs and line breaks stay") << "\tYour Message\r\n" << "\tYour Message\r\n";
-        QTest::newRow("no-break space stays") << QStringLiteral("\u00a0x ") << QStringLiteral("\u00a0x");
-    }
-    void trimOnlyBlanks()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, trimmed);
-        QCOMPARE(TrimBlanks(text), trimmed);
-    }
-
     void sendReferralChecksInOrder_data()
     {
         QTest::addColumn<ReferralFields>("fields");
