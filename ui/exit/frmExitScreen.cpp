@@ -4,6 +4,7 @@
 #include "appicon.h"
 #include "catalogue.h"
 #include "centering.h"
+#include "designcolours.h"
 #include "designfonts.h"
 #include "fittext.h"
 #include "linklabels.h"
@@ -39,6 +40,17 @@ frmExitScreen::frmExitScreen(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(size());
+
+    using namespace DesignColour;
+    SetColour(this, {QPalette::Window, QPalette::Base}, White);
+    SetColour(ui->Label2, {QPalette::Window}, White);
+    SetColour(ui->Check1, {QPalette::WindowText}, Blue);
+    for (QWidget *frame : {ui->Frame2, ui->Frame6}) {
+        SetColour(frame, {QPalette::Window}, Navy);
+        SetColour(frame, {QPalette::WindowText}, White);
+    }
+    SetColour(ui->Label3, {QPalette::WindowText}, White);
+    SetColour(ui->lblGoToHome, {QPalette::WindowText}, Yellow);
 
     ui->Picture1->setPixmap(AppIcon().pixmap(32, 32));
     ui->Label2->setText(SupportText(SupportTextIndex()).value_or(QString()));

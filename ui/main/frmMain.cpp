@@ -4,6 +4,7 @@
 #include "appicon.h"
 #include "catalogue.h"
 #include "centering.h"
+#include "designcolours.h"
 #include "designfonts.h"
 #include "fittext.h"
 #include "exitscreen.h"
@@ -16,23 +17,6 @@
 #include <QKeyEvent>
 
 #include <limits>
-
-namespace {
-
-const QColor Purple(128, 0, 128);
-const QColor Magenta(255, 0, 255);
-const QColor DarkGreen(0, 64, 0);
-const QColor LightBlue(124, 165, 231);
-
-void SetColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    for (QPalette::ColorRole role : roles)
-        palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-} // namespace
 
 frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent,
@@ -124,6 +108,7 @@ void frmMain::Form_Load()
 
 void frmMain::ApplyColours()
 {
+    using namespace DesignColour;
     const QColor face = palette().color(QPalette::Button);
 
     ui->centralwidget->setAutoFillBackground(true);

@@ -4,6 +4,7 @@
 #include "appicon.h"
 #include "catalogue.h"
 #include "centering.h"
+#include "designcolours.h"
 #include "designfonts.h"
 #include "fittext.h"
 #include "linklabels.h"
@@ -23,6 +24,13 @@ frmAbout::frmAbout(QWidget *parent)
     setFixedSize(455, 256);
     setWindowIcon(AppIcon());
     ui->Picture1->setPixmap(AppIcon().pixmap(32, 32));
+
+    using namespace DesignColour;
+    for (QWidget *purple : {static_cast<QWidget *>(ui->Label2), static_cast<QWidget *>(ui->lblHomePage),
+                            static_cast<QWidget *>(ui->lblCobrand), static_cast<QWidget *>(ui->Line1)})
+        SetColour(purple, {QPalette::WindowText}, Purple);
+    for (QLabel *magenta : {ui->Label1, ui->Label3})
+        SetColour(magenta, {QPalette::WindowText}, Magenta);
 
     ui->Label1->setText(AboutDescription());
     ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + ForumSite());

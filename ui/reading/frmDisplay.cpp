@@ -4,6 +4,7 @@
 #include "appicon.h"
 #include "catalogue.h"
 #include "centering.h"
+#include "designcolours.h"
 #include "clipboardguard.h"
 #include "designfonts.h"
 #include "fittext.h"
@@ -23,15 +24,13 @@ namespace {
 // Blue sapphire: what the picture box shows until a reading sets it.
 constexpr qint16 PlaceholderPicture = 2;
 
-const QColor Magenta(255, 0, 255);
-
 // Read-only look of every text box: magenta text on the button face.
 void StyleTextBox(QPlainTextEdit *box, const QColor &face)
 {
     QPalette palette = box->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Base, face);
-        palette.setColor(group, QPalette::Text, Magenta);
+        palette.setColor(group, QPalette::Text, DesignColour::Magenta);
     }
     box->setPalette(palette);
 }
@@ -88,7 +87,7 @@ frmDisplay::frmDisplay(QWidget *parent)
     // tab row keeps the frames on them clear of it.
     ui->SSTab1->tabBar()->setStyle(LowTabs());
     for (int i = 0; i < ui->SSTab1->count(); ++i)
-        ui->SSTab1->tabBar()->setTabTextColor(i, Magenta);
+        ui->SSTab1->tabBar()->setTabTextColor(i, DesignColour::Magenta);
 
 
     const QColor face = palette().color(QPalette::Button);

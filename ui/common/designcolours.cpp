@@ -1,0 +1,11 @@
+#include "designcolours.h"
+
+#include <QWidget>
+
+void SetColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : roles)
+        palette.setColor(role, colour);
+    widget->setPalette(palette);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+#include <initializer_list>
+
+class QWidget;
+
+// The forms' colours (red, green, blue).
+namespace DesignColour {
+inline constexpr QColor White(255, 255, 255);
+inline constexpr QColor Navy(0, 0, 128);
+inline constexpr QColor Blue(0, 0, 192);
+inline constexpr QColor Yellow(255, 255, 0);
+inline constexpr QColor Purple(128, 0, 128);
+inline constexpr QColor DarkPurple(64, 0, 64);
+inline constexpr QColor Magenta(255, 0, 255);
+inline constexpr QColor DarkGreen(0, 64, 0);
+inline constexpr QColor LightBlue(124, 165, 231);
+} // namespace DesignColour
+
+// Gives these roles of the widget's palette the colour, in every state.
+void SetColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles, const QColor &colour);
