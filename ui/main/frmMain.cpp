@@ -43,8 +43,6 @@ frmMain::frmMain(QWidget *parent)
         if (action->isSeparator())
             action->setObjectName(QStringLiteral("mnuFileSep%1").arg(++separator));
     }
-    // "Make Money Online" stays switched off for good.
-    ui->mkmoney->setEnabled(false);
 
     connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
@@ -55,6 +53,7 @@ frmMain::frmMain(QWidget *parent)
     connect(ui->mnuUpdate, &QAction::triggered, this, [] { OpenDownloadPage(); });
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(ui->mnuDonate, &QAction::triggered, this, [] { OpenDonatePage(); });
+    // Switched off in the form, and nothing switches it on.
     connect(ui->mkmoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
 
     // The name boxes take text of any length (a line edit stops at 32767

@@ -1,11 +1,9 @@
 #include "clipboardguard.h"
 
-#include <QAbstractScrollArea>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QTextEdit>
 
 namespace {
 
@@ -84,7 +82,7 @@ void EmptyClipboard()
     EmptySelection();
 }
 
-void GuardClipboard(QAbstractScrollArea *box)
+void GuardClipboard(QPlainTextEdit *box)
 {
     if (!box)
         return;
@@ -97,15 +95,9 @@ void GuardClipboard(QAbstractScrollArea *box)
     box->setMouseTracking(true);
     box->viewport()->setMouseTracking(true);
 
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(box)) {
-        QObject::connect(plain, &QPlainTextEdit::textChanged, filter, &ClipboardGuardFilter::guard);
-        // A selection made from the keyboard never reaches the primary
-        // selection either; the clipboard proper keeps what Ctrl+C copied.
-        QObject::connect(plain, &QPlainTextEdit::selectionChanged, filter,
-                         [filter] { filter->emptyAfterwards(true); });
-    } else if (auto *rich = qobject_cast<QTextEdit *>(box)) {
-        QObject::connect(rich, &QTextEdit::textChanged, filter, &ClipboardGuardFilter::guard);
-        QObject::connect(rich, &QTextEdit::selectionChanged, filter,
-                         [filter] { filter->emptyAfterwards(true); });
-    }
+    QObject::connect(box, &QPlainTextEdit::textChanged, filter, &ClipboardGuardFilter::guard);
+    // A selection made from the keyboard never reaches the primary
+    // selection either; the clipboard proper keeps what Ctrl+C copied.
+    QObject::connect(box, &QPlainTextEdit::selectionChanged, filter,
+                     [filter] { filter->emptyAfterwards(true); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-class QAbstractScrollArea;
+class QPlainTextEdit;
 
 // Empties the system clipboard and, where there is one (X11), the primary
 // selection. Does nothing when there is no clipboard.
@@ -12,4 +12,4 @@ void EmptyClipboard();
 // they are and every event still reaches it. Once the box has handled the
 // event the clipboard is emptied again, and any selection made in the box
 // is taken out of the primary selection, so it never stays there.
-void GuardClipboard(QAbstractScrollArea *box);
+void GuardClipboard(QPlainTextEdit *box);

@@ -129,7 +129,6 @@ frmDisplay::frmDisplay(QWidget *parent)
 frmDisplay::~frmDisplay() = default;
 
 void frmDisplay::setMainWindow(QWidget *mainWindow) { m_mainWindow = mainWindow; }
-QWidget *frmDisplay::mainWindow() const { return m_mainWindow; }
 
 QTabWidget *frmDisplay::SSTab1() const { return ui->SSTab1; }
 QLabel *frmDisplay::lblLifePathNumber() const { return ui->lblLifePathNumber; }

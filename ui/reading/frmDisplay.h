@@ -26,7 +26,6 @@ public:
     // The window that "Back" shows again. It is only hidden while the
     // reading is up, never destroyed, so it comes back with its input.
     void setMainWindow(QWidget *mainWindow);
-    QWidget *mainWindow() const;
 
     // The controls a reading is written into.
     QTabWidget *SSTab1() const;
