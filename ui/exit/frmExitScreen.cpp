@@ -59,19 +59,23 @@ frmExitScreen::frmExitScreen(QWidget *parent)
     for (QLabel *label : {ui->Label1, ui->Label2, ui->Label3, ui->lblGoToHome})
         FitTextToLabel(label);
 
-    for (QWidget *box : {static_cast<QWidget *>(ui->txtName), static_cast<QWidget *>(ui->txtEmail),
-                         static_cast<QWidget *>(ui->txtFriendName),
-                         static_cast<QWidget *>(ui->txtFriendEmail),
-                         static_cast<QWidget *>(ui->txtMessage)})
-        box->installEventFilter(this);
-    OnLabelClick(ui->lblGoToHome, [] { OpenSoftwaresPage(); });
+    m_placeholders = {
+        {ui->txtName, QString::fromLatin1(NamePlaceholder)},
+        {ui->txtEmail, QString::fromLatin1(EmailPlaceholder)},
+        {ui->txtFriendName, QString::fromLatin1(FriendNamePlaceholder)},
+        {ui->txtFriendEmail, QString::fromLatin1(FriendEmailPlaceholder)},
+        {ui->txtMessage, QString::fromLatin1(MessagePlaceholder)},
+    };
+    for (auto it = m_placeholders.keyBegin(); it != m_placeholders.keyEnd(); ++it)
+        (*it)->installEventFilter(this);
+    OnLabelClick(ui->lblGoToHome, [this] { lblGoToHome_Click(); });
     // The boxes take any length (a line edit stops at 32767 by default).
     for (QLineEdit *line : {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail})
         line->setMaxLength(std::numeric_limits<int>::max());
 
-    connect(ui->cmdClose, &QPushButton::clicked, this, &frmExitScreen::exitClicked);
-    connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::submitClicked);
-    connect(ui->Check1, &QCheckBox::clicked, this, &frmExitScreen::homeCheckClicked);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
+    connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::cmdSubmit_Click);
+    connect(ui->Check1, &QCheckBox::clicked, this, &frmExitScreen::Check1_Click);
 
     CenterOnScreen(this);
 }
@@ -110,30 +114,16 @@ void frmExitScreen::setBoxText(QObject *box, const QString &text)
         line->setText(text);
 }
 
-static QString PlaceholderOf(const QObject *box)
-{
-    const QString name = box->objectName();
-    if (name == QLatin1String("txtName"))
-        return QString::fromLatin1(NamePlaceholder);
-    if (name == QLatin1String("txtEmail"))
-        return QString::fromLatin1(EmailPlaceholder);
-    if (name == QLatin1String("txtFriendName"))
-        return QString::fromLatin1(FriendNamePlaceholder);
-    if (name == QLatin1String("txtFriendEmail"))
-        return QString::fromLatin1(FriendEmailPlaceholder);
-    return QString::fromLatin1(MessagePlaceholder);
-}
-
 void frmExitScreen::placeholderFocusIn(QObject *box)
 {
-    if (TrimBlanks(boxText(box)) == PlaceholderOf(box))
+    if (TrimBlanks(boxText(box)) == m_placeholders.value(box))
         setBoxText(box, QString());
 }
 
 void frmExitScreen::placeholderFocusOut(QObject *box)
 {
     if (TrimBlanks(boxText(box)).isEmpty())
-        setBoxText(box, PlaceholderOf(box));
+        setBoxText(box, m_placeholders.value(box));
 }
 
 bool frmExitScreen::refuseSpace(QWidget *box)
@@ -165,7 +155,7 @@ bool frmExitScreen::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmExitScreen::homeCheckClicked(bool ticked)
+void frmExitScreen::Check1_Click(bool ticked)
 {
     if (!ticked)
         return;
@@ -173,7 +163,7 @@ void frmExitScreen::homeCheckClicked(bool ticked)
     OpenHomePage();
 }
 
-void frmExitScreen::submitClicked()
+void frmExitScreen::cmdSubmit_Click()
 {
     ReferralFields &fields = Referral();
     fields.name = TrimBlanks(ui->txtName->text());
@@ -189,9 +179,14 @@ void frmExitScreen::submitClicked()
     SendReferral(this);
 }
 
-void frmExitScreen::exitClicked()
+void frmExitScreen::cmdClose_Click()
 {
     QuitApplication();
+}
+
+void frmExitScreen::lblGoToHome_Click()
+{
+    OpenSoftwaresPage();
 }
 
 void frmExitScreen::closeEvent(QCloseEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 #include <memory>
@@ -31,9 +32,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void exitClicked();
-    void submitClicked();
-    void homeCheckClicked(bool ticked);
+    void cmdClose_Click();
+    void cmdSubmit_Click();
+    void Check1_Click(bool ticked);
+    void lblGoToHome_Click();
     void placeholderFocusIn(QObject *box);
     void placeholderFocusOut(QObject *box);
     bool refuseSpace(QWidget *box);
@@ -42,4 +44,6 @@ private:
     void setBoxText(QObject *box, const QString &text);
 
     std::unique_ptr<Ui::frmExitScreen> ui;
+    // The five refer-a-friend boxes and the placeholder each shows.
+    QHash<QObject *, QString> m_placeholders;
 };
