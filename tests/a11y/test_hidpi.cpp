@@ -1,6 +1,7 @@
 // Runs with QT_SCALE_FACTOR=2: the gemstone pictures and the program icon
 // come at twice the pixels, and the windows draw them without enlarging.
 
+#include "appicon.h"
 #include "frmDisplay.h"
 #include "frmExitScreen.h"
 #include "gempictures.h"
@@ -130,6 +131,15 @@ private slots:
         QCOMPARE(pixmap.size(), QSize(64, 64));
         const QImage file(QStringLiteral(":/icons/gemvara-64.png"));
         QVERIFY(MeanDifference(pixmap.toImage(), file) < 1);
+    }
+
+    // On a scaled screen the window system gets the large images too (an
+    // unscaled one is spared decoding them at start-up).
+    void windowIconSizes()
+    {
+        const QList<QSize> sizes = AppIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(128, 128)));
+        QVERIFY(sizes.contains(QSize(256, 256)));
     }
 };
 

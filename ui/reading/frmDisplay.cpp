@@ -83,11 +83,22 @@ frmDisplay::frmDisplay(QWidget *parent)
     // window happened to be the last one on screen.
     setAttribute(Qt::WA_QuitOnClose, false);
 
+    // Text colours through the palette: a style sheet on each label costs
+    // parsing and polishing at every reading.
+    using namespace DesignColour;
+    for (QLabel *label : {ui->Label61, ui->Label2, ui->Label3})
+        SetColour(label, {QPalette::WindowText}, DarkPurple);
+    for (QLabel *label : {ui->Label1, ui->Label4, ui->Label5, ui->Label6, ui->Label7})
+        SetColour(label, {QPalette::WindowText}, DarkGreen);
+    for (QLabel *label : {ui->lblLifePathNumber, ui->lblBirthdayNumber, ui->lblFullBrand, ui->lblCobrand})
+        SetColour(label, {QPalette::WindowText}, Purple);
+    SetColour(ui->lblGemstoneName, {QPalette::WindowText}, Magenta);
+
     // The pages begin 24 pixels below the top of the tab control; a low
     // tab row keeps the frames on them clear of it.
     ui->SSTab1->tabBar()->setStyle(LowTabs());
     for (int i = 0; i < ui->SSTab1->count(); ++i)
-        ui->SSTab1->tabBar()->setTabTextColor(i, DesignColour::Magenta);
+        ui->SSTab1->tabBar()->setTabTextColor(i, Magenta);
 
 
     const QColor face = palette().color(QPalette::Button);

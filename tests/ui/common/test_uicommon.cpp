@@ -1,6 +1,7 @@
-// Text shrunk to fit its label, labels that act as links, and windows
-// centred on the screen.
+// Text shrunk to fit its label, labels that act as links, windows centred
+// on the screen, and the sizes of the program icon.
 
+#include "appicon.h"
 #include "centering.h"
 #include "fittext.h"
 #include "linklabels.h"
@@ -111,6 +112,15 @@ private slots:
                        Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&label, &up);
         QCOMPARE(clicks, runs);
+    }
+
+    // Unscaled, the window system is handed 16 to 64 pixels only: each size
+    // it gets is decoded at start-up.
+    void iconSizesUnscaled()
+    {
+        QCOMPARE(qApp->devicePixelRatio(), 1.0);
+        QCOMPARE(AppIcon().availableSizes(),
+                 (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
     }
 
     void centerOnScreen()

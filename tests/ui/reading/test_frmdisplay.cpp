@@ -210,6 +210,52 @@ private slots:
                      qPrintable(QStringLiteral("%1 lies outside its page").arg(control)));
     }
 
+    // Colours through the palette, fonts as drawn: no label carries a style
+    // sheet (one took the gemstone's name out of its font).
+    void labelLook_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("mayShrink"); // a heading made smaller to fit
+
+        const QColor darkPurple(64, 0, 64), darkGreen(0, 64, 0), purple(128, 0, 128),
+            magenta(255, 0, 255);
+        QTest::newRow("Label61") << "Label61" << darkPurple << 8.25 << true << true;
+        QTest::newRow("Label1") << "Label1" << darkGreen << 9.75 << true << true;
+        QTest::newRow("lblLifePathNumber") << "lblLifePathNumber" << purple << 36.0 << true << false;
+        QTest::newRow("lblBirthdayNumber") << "lblBirthdayNumber" << purple << 36.0 << true << false;
+        for (const char *heading : {"Label4", "Label5", "Label6", "Label7"})
+            QTest::newRow(heading) << heading << darkGreen << 8.25 << false << true;
+        QTest::newRow("Label2") << "Label2" << darkPurple << 8.25 << true << true;
+        QTest::newRow("Label3") << "Label3" << darkPurple << 8.25 << true << true;
+        QTest::newRow("lblGemstoneName") << "lblGemstoneName" << magenta << 8.25 << false << false;
+        QTest::newRow("lblCobrand") << "lblCobrand" << purple << 8.25 << true << false;
+        QTest::newRow("lblFullBrand") << "lblFullBrand" << purple << 8.25 << true << false;
+    }
+
+    void labelLook()
+    {
+        QFETCH(QString, label);
+        QFETCH(QColor, colour);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(bool, mayShrink);
+        QVERIFY(ShowWindow());
+        auto *widget = m_window->findChild<QLabel *>(label);
+        QVERIFY(widget);
+        QVERIFY(widget->styleSheet().isEmpty());
+        QCOMPARE(widget->palette().color(QPalette::WindowText), colour);
+        const QFont font = widget->font();
+        QCOMPARE(font.family(), QStringLiteral("Verdana"));
+        QCOMPARE(font.bold(), bold);
+        if (mayShrink)
+            QVERIFY(font.pointSizeF() <= points && font.pointSizeF() >= points - 1.5);
+        else
+            QCOMPARE(font.pointSizeF(), points);
+    }
+
     void textBoxes_data()
     {
         QTest::addColumn<QString>("box");
