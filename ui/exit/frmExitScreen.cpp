@@ -52,6 +52,7 @@ frmExitScreen::frmExitScreen(QWidget *parent)
     SetColour(ui->Label3, {QPalette::WindowText}, White);
     SetColour(ui->lblGoToHome, {QPalette::WindowText}, Yellow);
 
+    setWindowIcon(AppIcon());
     ui->Picture1->setPixmap(AppIcon().pixmap(32, 32));
     ui->Label2->setText(SupportText(SupportTextIndex()).value_or(QString()));
     ui->Label3->setText(SoftwaresCatalogueText());

@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -116,13 +115,9 @@ private slots:
 
     void lookOfTheWindow()
     {
-        QCOMPARE(m_form->windowTitle(), QStringLiteral("Gemvara v1.0"));
+        // Caption, staying on top and placement: see test_windows.
         QCOMPARE(m_form->size(), QSize(741, 315));
         QCOMPARE(m_form->palette().color(QPalette::Window), QColor(Qt::white));
-        QVERIFY(m_form->windowFlags() & Qt::WindowStaysOnTopHint);
-        QVERIFY(m_form->testAttribute(Qt::WA_ShowWithoutActivating));
-        const QRect screen = m_form->screen()->availableGeometry();
-        QVERIFY((m_form->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
 
         // A link cut off at "…Softwar" cannot be read: the font gives way.
         for (const char *name : {"Label1", "Label2", "Label3", "lblGoToHome"}) {
@@ -366,13 +361,9 @@ private slots:
         const QString support = Child<QLabel>(screen, "Label2")->text();
         Child<QLineEdit>(screen, "txtName")->setText(QStringLiteral("Ann"));
 
-        // The offscreen platform activates every window it shows, so only
-        // the request not to take the focus can be checked here.
         ShowExitScreen();
         QVERIFY(QTest::qWaitForWindowExposed(screen));
         QCOMPARE(spy.shows, 1);
-        QVERIFY(screen->testAttribute(Qt::WA_ShowWithoutActivating));
-        QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
 
         HideExitScreen();
         QVERIFY(!screen->isVisible());

@@ -249,7 +249,6 @@ private slots:
                 values << Caption(window, label);
             for (QPlainTextEdit *box : window->findChildren<QPlainTextEdit *>())
                 values << box->objectName() + QLatin1Char('=') + box->toPlainText();
-            values << QString::number(window->findChild<QLabel *>(QStringLiteral("picGem"))->pixmap().toImage().cacheKey() != 0);
             return values;
         };
         frmDisplay *byButton = Reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
