@@ -41,7 +41,8 @@ start_main "first start"
 [ "$(stored_date)" = "$today" ] || fail "the first start stored '$(stored_date)'"
 kill_and_restart "the main window"
 
-# The update question: the date is written before the question is put.
+# The update question: the date is written once it is answered, so a kill
+# while it is up leaves the old date and the next start asks again.
 kill -KILL "$pid"
 wait_for_exit "$pid" 10 || fail "the copy did not end"
 printf '[Settings]\nDuration=2020-01-01\n' >"$store"
@@ -49,8 +50,20 @@ start_gemvara
 pid=$!
 wait_for_window "$box_title" 15 || fail "no update question"
 sleep 0.3
-[ "$(stored_date)" = "$today" ] || fail "the date was not stored before the question"
-kill_and_restart "the update question"
+[ "$(stored_date)" = "2020-01-01" ] || fail "the date changed before the question was answered"
+kill -KILL "$pid"
+wait_for_exit "$pid" 10 || fail "the killed copy still runs"
+wait_for_count "$box_title" 0 || fail "the question of the killed copy stays"
+[ "$(stored_date)" = "2020-01-01" ] || fail "the stored date changed on the kill"
+start_gemvara
+pid=$!
+wait_for_window "$box_title" 15 || fail "the question did not come back after the kill"
+answer_box "$(windows_named "$box_title")" Escape
+wait_for_window "$caption" 15 || fail "no main window after the question was answered"
+sleep 0.5
+[ "$(stored_date)" = "$today" ] || fail "answering did not store today's date ('$(stored_date)')"
+stages=$((stages + 1))
+pass "killed at the update question; the next start asks again, and the answer stores today's date"
 
 # The reading window.
 type_names
