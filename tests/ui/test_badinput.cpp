@@ -12,6 +12,7 @@
 
 #include "messageboxwatcher.h"
 #include "testmain.h"
+#include "widgethelpers.h"
 #include "urlrecorder.h"
 
 #include <QApplication>
@@ -84,25 +85,6 @@ void Type(QWidget *box, const QString &text)
     }
 }
 
-template<typename T>
-T *Child(QWidget *parent, const char *name)
-{
-    T *child = parent->findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
-
-QList<frmDisplay *> ReadingWindows()
-{
-    QList<frmDisplay *> windows;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *display = qobject_cast<frmDisplay *>(widget))
-            windows.append(display);
-    }
-    return windows;
-}
-
 } // namespace
 
 class TestBadInput : public QObject
@@ -122,7 +104,7 @@ private slots:
 
     void cleanup()
     {
-        qDeleteAll(ReadingWindows());
+        qDeleteAll(TopLevels<frmDisplay>());
         delete m_main;
         HideExitScreen();
     }
@@ -144,7 +126,7 @@ private slots:
             QCOMPARE(messages.count(), 1);
             QVERIFY(IsGemvaraInfoBox(messages.last(), QStringLiteral("Please Enter Your First Name")));
         }
-        QVERIFY(ReadingWindows().isEmpty());
+        QVERIFY(TopLevels<frmDisplay>().isEmpty());
 
         for (QLineEdit *box : boxes) {
             Paste(box, text);
@@ -154,8 +136,8 @@ private slots:
         MessageBoxWatcher none;
         RunReadingRequest(m_main);
         QCOMPARE(none.count(), 0);
-        QCOMPARE(ReadingWindows().size(), 1);
-        frmDisplay *reading = ReadingWindows().first();
+        QCOMPARE(TopLevels<frmDisplay>().size(), 1);
+        frmDisplay *reading = TopLevels<frmDisplay>().first();
         QVERIFY(reading->isVisible());
         QVERIFY(!m_main->isVisible());
         // The names take no part in the reading and are never shown.
@@ -172,8 +154,8 @@ private slots:
         QTest::keyClicks(m_main->txtFirstName(), QStringLiteral("mira"));
         QTest::keyClicks(m_main->txtLastName(), QStringLiteral("okafor"));
         RunReadingRequest(m_main);
-        QCOMPARE(ReadingWindows().size(), 1);
-        frmDisplay *reading = ReadingWindows().first();
+        QCOMPARE(TopLevels<frmDisplay>().size(), 1);
+        frmDisplay *reading = TopLevels<frmDisplay>().first();
         const QList<QPlainTextEdit *> boxes = reading->findChildren<QPlainTextEdit *>();
         QCOMPARE(boxes.size(), 5);
         for (QPlainTextEdit *box : boxes) {

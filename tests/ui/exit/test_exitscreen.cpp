@@ -7,6 +7,7 @@
 
 #include "messageboxwatcher.h"
 #include "testmain.h"
+#include "widgethelpers.h"
 #include "urlrecorder.h"
 
 #include <QCheckBox>
@@ -26,15 +27,6 @@ namespace {
 struct ProcessEnded
 {
 };
-
-template<typename T = QWidget>
-T *Child(QWidget *form, const char *name)
-{
-    T *child = form->findChild<T *>(QLatin1String(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
 
 QStringList DecodedValues(const QUrl &url)
 {

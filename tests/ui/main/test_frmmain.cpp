@@ -5,6 +5,7 @@
 #include "frmExitScreen.h"
 #include "messageboxwatcher.h"
 #include "testmain.h"
+#include "widgethelpers.h"
 #include "urlrecorder.h"
 #include "weblinks.h"
 
@@ -66,13 +67,7 @@ private slots:
 
 private:
     template<typename T>
-    T *Control(const char *name) const
-    {
-        T *found = m_main->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    T *Control(const char *name) const { return Child<T>(m_main.data(), name); }
     QAction *Action(const char *name) const { return Control<QAction>(name); }
 
     QPointer<frmMain> m_main;
@@ -298,8 +293,6 @@ void TestFrmMain::listsFilledAndFirstSelected()
         days << QString::number(d);
     for (int y = 1900; y <= 2050; ++y)
         years << QString::number(y);
-    const QStringList months{"January", "February", "March",     "April",   "May",      "June",
-                             "July",    "August",   "September", "October", "November", "December"};
 
     auto entries = [](QComboBox *list) {
         QStringList all;
@@ -308,7 +301,7 @@ void TestFrmMain::listsFilledAndFirstSelected()
         return all;
     };
     QCOMPARE(entries(m_main->cboDate()), days);
-    QCOMPARE(entries(m_main->cboMonth()), months);
+    QCOMPARE(entries(m_main->cboMonth()), MonthNames());
     QCOMPARE(entries(m_main->cboYear()), years);
     QCOMPARE(m_main->cboDate()->currentText(), QStringLiteral("1"));
     QCOMPARE(m_main->cboMonth()->currentText(), QStringLiteral("January"));

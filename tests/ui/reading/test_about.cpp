@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "messageboxwatcher.h"
 #include "testmain.h"
+#include "widgethelpers.h"
 #include "urlrecorder.h"
 #include "weblinks.h"
 
@@ -39,12 +40,6 @@ bool RunWhileOpen(QDialog &dialog, const std::function<void()> &action, bool exp
     guard.start(10000);
     dialog.exec();
     return expectClosed ? !forced : forced;
-}
-
-template <typename T>
-T *Child(QWidget &form, const char *name)
-{
-    return form.findChild<T *>(QLatin1String(name));
 }
 
 // Everything a user could see of the window, to compare two openings.

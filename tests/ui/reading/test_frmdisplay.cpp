@@ -9,6 +9,7 @@
 #include "weblinks.h"
 
 #include "testmain.h"
+#include "widgethelpers.h"
 #include "urlrecorder.h"
 
 #include <QApplication>
@@ -26,21 +27,6 @@
 
 namespace {
 
-QWidget *ExitScreenWidget()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->inherits("frmExitScreen"))
-            return widget;
-    }
-    return nullptr;
-}
-
-bool ExitScreenVisible()
-{
-    QWidget *screen = ExitScreenWidget();
-    return screen && screen->isVisible();
-}
-
 QString ClipboardText()
 {
     return QGuiApplication::clipboard()->text();
@@ -50,11 +36,6 @@ bool ClipboardEmpty()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     return !data || data->formats().isEmpty();
-}
-
-QImage Normalised(const QImage &image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include "messageboxwatcher.h"
 #include "testmain.h"
+#include "widgethelpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,30 +29,6 @@
 
 namespace {
 
-QList<frmDisplay *> ReadingWindows()
-{
-    QList<frmDisplay *> windows;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *display = qobject_cast<frmDisplay *>(widget))
-            windows.append(display);
-    }
-    return windows;
-}
-
-bool ExitScreenVisible()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->inherits("frmExitScreen"))
-            return widget->isVisible();
-    }
-    return false;
-}
-
-QImage Normalised(const QImage &image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
 QString Text(frmDisplay *window, const char *box)
 {
     return window->findChild<QPlainTextEdit *>(QString::fromLatin1(box))->toPlainText();
@@ -62,19 +39,6 @@ QString Caption(frmDisplay *window, const char *label)
     return window->findChild<QLabel *>(QString::fromLatin1(label))->text();
 }
 
-// Picks an entry the way a user does with the keyboard: focus the list
-// and type the start of the entry until it is the current one.
-void Pick(QComboBox *list, const QString &entry)
-{
-    list->setFocus();
-    const int target = list->findText(entry);
-    QVERIFY2(target >= 0, qPrintable(entry));
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < list->count() && list->currentIndex() != target; ++i)
-        QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->currentText(), entry);
-}
-
 } // namespace
 
 class TestReadingRequest : public QObject
@@ -83,14 +47,6 @@ class TestReadingRequest : public QObject
 
 private:
     QPointer<frmMain> m_main;
-
-    void TypeInto(QLineEdit *box, const QString &text)
-    {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
 
     void EnterDate(const QString &day, const QString &month, const QString &year)
     {
@@ -112,7 +68,7 @@ private:
     {
         EnterDate(day, month, year);
         Ask(viaMenu);
-        const QList<frmDisplay *> windows = ReadingWindows();
+        const QList<frmDisplay *> windows = TopLevels<frmDisplay>();
         return windows.size() == 1 && windows.first()->isVisible() ? windows.first() : nullptr;
     }
 
@@ -135,7 +91,7 @@ private slots:
 
     void cleanup()
     {
-        qDeleteAll(ReadingWindows());
+        qDeleteAll(TopLevels<frmDisplay>());
         delete m_main;
         HideExitScreen();
         QGuiApplication::clipboard()->clear();
@@ -271,7 +227,7 @@ private slots:
         EnterDate(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
         Ask();
         QCOMPARE(boxes.count(), 1);
-        QVERIFY(ReadingWindows().isEmpty());
+        QVERIFY(TopLevels<frmDisplay>().isEmpty());
         QVERIFY(m_main->isVisible());
         QVERIFY(!IsExitScreenLoaded() || !ExitScreenVisible());
     }

@@ -1,0 +1,55 @@
+#include "widgethelpers.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+const QStringList &MonthNames()
+{
+    static const QStringList months{
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+    };
+    return months;
+}
+
+QWidget *ExitScreenWidget()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("frmExitScreen"))
+            return widget;
+    }
+    return nullptr;
+}
+
+bool ExitScreenVisible()
+{
+    QWidget *screen = ExitScreenWidget();
+    return screen && screen->isVisible();
+}
+
+QImage Normalised(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+void Pick(QComboBox *list, const QString &entry)
+{
+    list->setFocus();
+    const int target = list->findText(entry);
+    QVERIFY2(target >= 0, qPrintable(entry));
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < list->count() && list->currentIndex() != target; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentText(), entry);
+}
+
+void TypeInto(QLineEdit *box, const QString &text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
