@@ -53,9 +53,7 @@ best_stone() {
 # $1 scale; sizes printed as "main reading exit" and screenshots saved.
 run_at() {
   local scale=$1 pid main reading screen
-  QT_SCALE_FACTOR=$scale start_gemvara
-  pid=$!
-  wait_for_window "$caption" 15 || fail "no main window at scale $scale"
+  QT_SCALE_FACTOR=$scale start_main_window "no main window at scale $scale"
   sleep 1
   main=$(windows_named "$caption" | head -n1)
   echo "main $(geometry "$main")" >"$E2E_WORK/sizes-$scale"

@@ -55,6 +55,16 @@ wait_for_exit() {
 # Counts running copies of the program.
 count_gemvara() { pgrep -c -f "^$GEMVARA_EXE" || true; }
 
+# Starts $1 copies at once; their pids are in the array pids afterwards.
+start_copies() {
+  local _
+  pids=()
+  for _ in $(seq "$1"); do
+    start_gemvara
+    pids+=($!)
+  done
+}
+
 # Waits up to 10 s until the command "$@" prints something.
 wait_for() {
   local i
@@ -85,6 +95,14 @@ about_window() { windows_of_size 455x256; }
 wait_for_reading_window() { wait_for reading_window; }
 wait_for_exit_screen() { wait_for exit_screen; }
 wait_for_about_window() { wait_for about_window; }
+
+# Starts the program and waits up to 15 s for its first window; its pid is
+# in $pid afterwards. $1 is what a failure says.
+start_main_window() {
+  start_gemvara
+  pid=$!
+  wait_for_window "$caption" 15 || fail "${1:-main window did not appear}"
+}
 
 # The main window: the one with the caption that is none of the others.
 main_window() {

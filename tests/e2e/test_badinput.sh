@@ -54,9 +54,7 @@ paste_here() {
   sleep 0.3
 }
 
-start_gemvara
-pid=$!
-wait_for_window "$caption" 15 || fail "main window did not appear"
+start_main_window
 sleep 0.5
 
 # 1. The name boxes: each holds what was pasted, and the reading comes.

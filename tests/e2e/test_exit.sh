@@ -14,9 +14,7 @@ use_recording_browser
 
 # Starts the program and leaves its main window by the close box.
 start_and_leave_main() {
-  start_gemvara
-  pid=$!
-  wait_for_window "$caption" 15 || fail "main window did not appear"
+  start_main_window
   main=$(windows_named "$caption" | head -n1)
   sleep 0.5
   xdotool windowactivate --sync "$main" 2>/dev/null || true
@@ -65,7 +63,7 @@ type_into 360 249 'ann@example.org'
 type_into 120 273 'Cy'
 type_into 360 273 'cy@example.org'
 xdotool mousemove --window "$screen" 250 297 click 1
-for ((i = 0; i < 150; i++)); do [ -s "$BROWSER_LOG" ] && break; sleep 0.1; done
+wait_for_pages 1 || true
 expected="$forum/kvqx-refer-a-friend.php?taf1=Ann%20%26%20Bob%3D1%2B2%233%25&taf2=ann%40example.org"
 expected+="&taf3=Your%20Message%0D%0A&taf4=Cy&taf5=cy%40example.org"
 expected+="&taf6=$(printf '%s/' "$product" | sed 's/:/%3A/g; s#/#%2F#g')"

@@ -77,9 +77,7 @@ check_reading() {
 
 # 1. A fresh start: the main window alone, in front, no question; the date
 # of the first start is stored.
-start_gemvara
-pid=$!
-wait_for_window "$caption" 15 || fail "main window did not appear"
+start_main_window
 sleep 0.5
 main=$(main_window)
 expect_windows 1 0 0 0

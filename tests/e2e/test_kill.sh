@@ -15,9 +15,7 @@ store=$(settings_file)
 mkdir -p "$(dirname "$store")"
 
 start_main() {
-  start_gemvara
-  pid=$!
-  wait_for_window "$caption" 15 || fail "$1: no main window"
+  start_main_window "$1: no main window"
   sleep 0.5
   [ -z "$(windows_named "$box_title")" ] || fail "$1: a message box came up"
 }
@@ -103,11 +101,7 @@ kill_and_restart "the refusal of a second copy (first copy killed after it)"
 kill -KILL "$pid"
 wait_for_exit "$pid" 10 || fail "the copy did not end"
 wait_for_count "$caption" 0 || fail "a window stays"
-pids=()
-for _ in $(seq 20); do
-  start_gemvara
-  pids+=($!)
-done
+start_copies 20
 wait_for_count "$caption" 1 || fail "not exactly one main window of twenty copies"
 for ((i = 0; i < 600; i++)); do
   [ "$(windows_named "$box_title" | grep -c .)" -ge 19 ] && break

@@ -14,9 +14,7 @@ primary() { xclip -o -selection primary 2>/dev/null || true; }
 significance_x=200 significance_y=140
 interpretation_x=200 interpretation_y=215
 
-start_gemvara
-pid=$!
-wait_for_window "$caption" 15 || fail "main window did not appear"
+start_main_window
 sleep 0.5
 
 # 1. A reading replaces the main window and empties the clipboard.

@@ -7,9 +7,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/lib.sh"
 
 # 1. The first copy shows its main window.
-start_gemvara
-first=$!
-wait_for_window "Gemvara v1.0" 15 || fail "main window did not appear"
+start_main_window
+first=$pid
 main_win=$(windows_named "Gemvara v1.0")
 geometry=$(xdotool getwindowgeometry "$main_win" | sed -n 's/ *Geometry: //p')
 case "$geometry" in

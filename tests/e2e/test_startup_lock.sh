@@ -7,16 +7,14 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/lib.sh"
 
 # 1. A copy killed outright leaves its lock behind; the next start runs.
-start_gemvara
-victim=$!
-wait_for_window "Gemvara v1.0" 15 || fail "main window did not appear"
+start_main_window
+victim=$pid
 ls "$XDG_RUNTIME_DIR"/GemvaraFree.lock* >/dev/null 2>&1 || fail "no lock in the runtime folder"
 kill -KILL "$victim"
 wait_for_exit "$victim" 10 || fail "killed copy still runs"
 wait_for_count "Gemvara v1.0" 0 || fail "killed copy's window stays"
-start_gemvara
-next=$!
-wait_for_window "Gemvara v1.0" 15 || fail "start after a killed copy showed no main window"
+start_main_window "start after a killed copy showed no main window"
+next=$pid
 [ -z "$(windows_named "Gemvara")" ] || fail "start after a killed copy was refused"
 pass "a copy killed with SIGKILL does not block the next start"
 kill -KILL "$next"
@@ -24,11 +22,7 @@ wait_for_exit "$next" 10 || fail "copy did not end"
 wait_for_count "Gemvara v1.0" 0 || fail "window stays"
 
 # 2. Five copies started together: one main window, four refusals.
-pids=()
-for _ in 1 2 3 4 5; do
-  start_gemvara
-  pids+=($!)
-done
+start_copies 5
 wait_for_count "Gemvara v1.0" 1 || fail "not exactly one main window"
 wait_for_count "Gemvara" 4 || fail "expected four refusals, saw $(windows_named "Gemvara" | grep -c .)"
 for box in $(windows_named "Gemvara"); do
