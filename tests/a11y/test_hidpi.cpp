@@ -9,6 +9,7 @@
 #include "selectgemstone.h"
 
 #include "testmain.h"
+#include "widgethelpers.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -20,12 +21,10 @@
 
 namespace {
 
-QImage Rgb(const QImage &image) { return image.convertToFormat(QImage::Format_RGB32); }
-
 // Mean difference per colour channel, 0 to 255; the images must be alike in size.
 double MeanDifference(const QImage &a, const QImage &b)
 {
-    const QImage x = Rgb(a), y = Rgb(b);
+    const QImage x = Normalised(a), y = Normalised(b);
     if (x.size() != y.size())
         return 255;
     qint64 sum = 0;
@@ -77,7 +76,7 @@ private slots:
 
         const QImage small(GemPicturePath(qint16(position)));
         const QImage large(DoubleSizePath(position));
-        QCOMPARE(Rgb(picture.toImage()), Rgb(large));
+        QCOMPARE(Normalised(picture.toImage()), Normalised(large));
         const QImage reduced = large.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QVERIFY2(MeanDifference(reduced, small) < 6,
                  qPrintable(QStringLiteral("differs by %1").arg(MeanDifference(reduced, small))));
