@@ -30,20 +30,22 @@ qint16 ReduceOnce(const QString &text)
     return qint16((digits.front().unicode() - '0') + (digits.back().unicode() - '0'));
 }
 
+const QStringList &MonthNames()
+{
+    static const QStringList names = {
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+    };
+    return names;
+}
+
 qint16 MonthValue(const QString &monthName)
 {
-    static const std::array<QLatin1StringView, 12> names = {
-        QLatin1StringView("January"), QLatin1StringView("February"), QLatin1StringView("March"),
-        QLatin1StringView("April"),   QLatin1StringView("May"),      QLatin1StringView("June"),
-        QLatin1StringView("July"),    QLatin1StringView("August"),   QLatin1StringView("September"),
-        QLatin1StringView("October"), QLatin1StringView("November"), QLatin1StringView("December"),
-    };
     static constexpr std::array<qint16, 12> values = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (monthName == names[i])
-            return values[i];
-    }
-    return 0;
+    const qsizetype index = MonthNames().indexOf(monthName);
+    return index < 0 ? qint16(0) : values[std::size_t(index)];
 }
 
 qint16 ComputeLifePath(const QString &dayText, const QString &monthName, const QString &yearText)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // One reading: the date as picked, the two numbers with their one-digit
@@ -26,6 +27,9 @@ struct Reading
 // plus its last digit, so 19 and 28 give 10 and stay 10. Characters other
 // than 0-9 add nothing; an empty text gives 0.
 qint16 ReduceOnce(const QString &text);
+
+// The twelve month names in calendar order, as the date list offers them.
+const QStringList &MonthNames();
 
 // 1 for "January" up to 9 for "September", then 1, 2, 3 for October to
 // December. Exact and case-sensitive; any other text gives 0.

@@ -93,7 +93,7 @@ void TestNumerology::month_values_are_exact()
 {
     const QList<int> expected = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3};
     for (int i = 0; i < 12; ++i)
-        QCOMPARE(int(MonthValue(MonthNames()[i])), expected[i]);
+        QCOMPARE(int(MonthValue(CalendarMonths()[i])), expected[i]);
     QCOMPARE(int(MonthValue(QStringLiteral("january"))), 0);
     QCOMPARE(int(MonthValue(QStringLiteral(" May"))), 0);
     QCOMPARE(int(MonthValue(QString())), 0);
@@ -193,7 +193,7 @@ void TestNumerology::every_list_date_keeps_the_invariants()
     QSet<QString> seenGems;
     int rubies = 0;
     for (int day = 1; day <= 31; ++day) {
-        for (const QString &month : MonthNames()) {
+        for (const QString &month : CalendarMonths()) {
             for (int year = 1900; year <= 2050; ++year) {
                 const Reading r = ComputeReading(QString::number(day), month, QString::number(year));
                 QVERIFY2(lifePaths.contains(r.LifePathNumber), qPrintable(QString::number(r.LifePathNumber)));

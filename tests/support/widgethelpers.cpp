@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-const QStringList &MonthNames()
+const QStringList &CalendarMonths()
 {
     static const QStringList months{
         QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),

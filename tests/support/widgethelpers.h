@@ -14,7 +14,7 @@ class QComboBox;
 class QLineEdit;
 
 // The month list as the main window offers it, January first.
-const QStringList &MonthNames();
+const QStringList &CalendarMonths();
 
 // The control named `name` below `parent`; a missing one ends the test run,
 // since every later check on it would be meaningless.

@@ -1,4 +1,6 @@
 #include "frmMain.h"
+
+#include "numerology.h"
 #include "ui_frmMain.h"
 
 #include "appicon.h"
@@ -92,12 +94,7 @@ void frmMain::Form_Load()
 {
     for (int day = 1; day <= 31; ++day)
         ui->cboDate->addItem(QString::number(day));
-    ui->cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"),
-                            QStringLiteral("March"), QStringLiteral("April"),
-                            QStringLiteral("May"), QStringLiteral("June"),
-                            QStringLiteral("July"), QStringLiteral("August"),
-                            QStringLiteral("September"), QStringLiteral("October"),
-                            QStringLiteral("November"), QStringLiteral("December")});
+    ui->cboMonth->addItems(MonthNames());
     for (int year = 1900; year <= 2050; ++year)
         ui->cboYear->addItem(QString::number(year));
     ui->cboDate->setCurrentIndex(0);

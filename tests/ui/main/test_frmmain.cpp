@@ -301,7 +301,7 @@ void TestFrmMain::listsFilledAndFirstSelected()
         return all;
     };
     QCOMPARE(entries(m_main->cboDate()), days);
-    QCOMPARE(entries(m_main->cboMonth()), MonthNames());
+    QCOMPARE(entries(m_main->cboMonth()), CalendarMonths());
     QCOMPARE(entries(m_main->cboYear()), years);
     QCOMPARE(m_main->cboDate()->currentText(), QStringLiteral("1"));
     QCOMPARE(m_main->cboMonth()->currentText(), QStringLiteral("January"));
