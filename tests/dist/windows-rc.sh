@@ -21,6 +21,8 @@ cat >"$work/winver.h" <<'H'
 #define VFT_APP 0x00000001L
 #define VFT2_UNKNOWN 0x00000000L
 H
-llvm-rc /I "$work" /FO "$work/gemvara.res" "$rc_file" || fail "llvm-rc rejected $rc_file"
+# "--" ends the options: llvm-rc takes any argument starting with "/" for
+# one, so a script under /check or /c... would be read as an option.
+llvm-rc /I "$work" /FO "$work/gemvara.res" -- "$rc_file" || fail "llvm-rc rejected $rc_file"
 [ -s "$work/gemvara.res" ] || fail "no resources written"
 echo "ok: resource script and icon compile"
