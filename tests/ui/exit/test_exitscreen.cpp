@@ -16,17 +16,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
 
-struct ProcessEnded
-{
-};
+// Set in the copy of this program that tries the real way out.
+constexpr char LeavingCopy[] = "GEMVARA_TEST_LEAVING_COPY";
+constexpr int EndedByQuit = 42;
 
 QStringList DecodedValues(const QUrl &url)
 {
@@ -366,8 +369,10 @@ private slots:
         qApp->removeEventFilter(&spy);
     }
 
-    // Leaving the screen ends the program; these run last, as the process
-    // end is only simulated.
+    // Leaving the screen ends the program, so each way of leaving runs in a
+    // copy of this test program, which must end there through
+    // QuitApplication. (That no window is left is seen by the whole-program
+    // tests.)
     void leaving_data()
     {
         QTest::addColumn<bool>("byCloseBox");
@@ -377,19 +382,29 @@ private slots:
     void leaving()
     {
         QFETCH(bool, byCloseBox);
-        int ended = 0;
-        SetProcessEndForTesting([] { throw ProcessEnded{}; });
-        try {
+        if (qEnvironmentVariableIsSet(LeavingCopy)) {
+            SetProcessEndForTesting([] {
+                std::fflush(nullptr);
+                std::_Exit(EndedByQuit);
+            });
             if (byCloseBox)
                 m_form->close();
             else
                 Child<QPushButton>(m_form.get(), "cmdClose")->click();
-        } catch (const ProcessEnded &) {
-            ++ended;
+            QFAIL("the program went on after the exit screen was left");
         }
-        // The real end leaves no window behind; the whole-program tests see
-        // that. Here the simulated end stops the closing half-way.
-        QCOMPARE(ended, 1);
+
+        QProcess copy;
+        copy.setProcessChannelMode(QProcess::MergedChannels);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(LeavingCopy), QStringLiteral("1"));
+        copy.setProcessEnvironment(env);
+        copy.start(QCoreApplication::applicationFilePath(),
+                   {QStringLiteral("leaving:") + QString::fromLatin1(QTest::currentDataTag())});
+        QVERIFY(copy.waitForFinished(60000));
+        const QByteArray output = copy.readAll();
+        QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(copy.exitCode() == EndedByQuit, output.constData());
     }
 };
 
