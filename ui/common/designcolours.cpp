@@ -9,3 +9,12 @@ void SetColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles
         palette.setColor(role, colour);
     widget->setPalette(palette);
 }
+
+void SetColours(QWidget *widget,
+                std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours)
+{
+    QPalette palette = widget->palette();
+    for (const auto &[role, colour] : colours)
+        palette.setColor(role, colour);
+    widget->setPalette(palette);
+}

@@ -4,6 +4,7 @@
 #include <QPalette>
 
 #include <initializer_list>
+#include <utility>
 
 class QWidget;
 
@@ -22,3 +23,7 @@ inline constexpr QColor LightBlue(124, 165, 231);
 
 // Gives these roles of the widget's palette the colour, in every state.
 void SetColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles, const QColor &colour);
+// Several roles, each with its own colour, in one palette change: every
+// change is passed on to all of the widget's children.
+void SetColours(QWidget *widget,
+                std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours);

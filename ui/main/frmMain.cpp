@@ -92,11 +92,16 @@ QLabel *frmMain::lblCobrand() const { return ui->lblCobrand; }
 
 void frmMain::Form_Load()
 {
+    // Each list is filled in one insertion: an item at a time costs the
+    // list's model and view a round of updates per item.
+    QStringList days, years;
     for (int day = 1; day <= 31; ++day)
-        ui->cboDate->addItem(QString::number(day));
-    ui->cboMonth->addItems(MonthNames());
+        days << QString::number(day);
     for (int year = 1900; year <= 2050; ++year)
-        ui->cboYear->addItem(QString::number(year));
+        years << QString::number(year);
+    ui->cboDate->addItems(days);
+    ui->cboMonth->addItems(MonthNames());
+    ui->cboYear->addItems(years);
     ui->cboDate->setCurrentIndex(0);
     ui->cboMonth->setCurrentIndex(0);
     ui->cboYear->setCurrentIndex(0);
@@ -113,24 +118,21 @@ void frmMain::ApplyColours()
     // The group box caption is drawn in the text colour on some styles and
     // in the window-text colour on others.
     SetColour(ui->fraName, {QPalette::WindowText, QPalette::Text}, Purple);
-    SetColour(ui->fraBirthDay, {QPalette::WindowText}, palette().color(QPalette::WindowText));
-    SetColour(ui->fraBirthDay, {QPalette::Text}, palette().color(QPalette::Text));
+    SetColours(ui->fraBirthDay, {{QPalette::WindowText, palette().color(QPalette::WindowText)},
+                                 {QPalette::Text, palette().color(QPalette::Text)}});
 
-    for (QLabel *label : {ui->lblFullBrand, ui->lblCobrand, ui->Label61, ui->Label1, ui->Label4,
-                          ui->Label5})
+    // One palette change per control where a control takes several colours.
+    for (QLabel *label : {ui->lblFullBrand, ui->lblCobrand})
+        SetColours(label, {{QPalette::WindowText, Purple}, {QPalette::Window, face}});
+    for (QLabel *label : {ui->Label61, ui->Label1, ui->Label4, ui->Label5})
         SetColour(label, {QPalette::WindowText}, Purple);
-    SetColour(ui->Label2, {QPalette::WindowText}, DarkGreen);
-    for (QLabel *label : {ui->lblFullBrand, ui->lblCobrand, ui->Label2})
-        SetColour(label, {QPalette::Window}, face);
+    SetColours(ui->Label2, {{QPalette::WindowText, DarkGreen}, {QPalette::Window, face}});
 
-    for (QLineEdit *box : {ui->txtFirstName, ui->txtMiddleName, ui->txtLastName}) {
-        SetColour(box, {QPalette::Text}, Magenta);
-        SetColour(box, {QPalette::Base}, face);
-    }
-    for (QComboBox *list : {ui->cboMonth, ui->cboDate, ui->cboYear}) {
-        SetColour(list, {QPalette::Text, QPalette::ButtonText}, Magenta);
-        SetColour(list, {QPalette::Base, QPalette::Button}, face);
-    }
+    for (QLineEdit *box : {ui->txtFirstName, ui->txtMiddleName, ui->txtLastName})
+        SetColours(box, {{QPalette::Text, Magenta}, {QPalette::Base, face}});
+    for (QComboBox *list : {ui->cboMonth, ui->cboDate, ui->cboYear})
+        SetColours(list, {{QPalette::Text, Magenta}, {QPalette::ButtonText, Magenta},
+                          {QPalette::Base, face}, {QPalette::Button, face}});
     SetColour(ui->cmdExit, {QPalette::Button, QPalette::Window}, LightBlue);
 }
 
