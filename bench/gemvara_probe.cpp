@@ -1,5 +1,6 @@
 // Gemvara's own start-up, exactly as the program runs it, reporting at the
 // first paint of its first window.
+#include "accessiblelinks.h"
 #include "appicon.h"
 #include "designfonts.h"
 #include "firstpaint.h"
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(AppIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
+    InstallAccessibleLinks();
     StartApplication();
     return QApplication::exec();
 }
