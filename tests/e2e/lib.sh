@@ -96,6 +96,22 @@ wait_for_reading_window() { wait_for reading_window; }
 wait_for_exit_screen() { wait_for exit_screen; }
 wait_for_about_window() { wait_for about_window; }
 
+# Closes window $1 with Alt+F4, as a user does, and waits for the exit
+# screen. On a loaded machine the key can reach the window manager before
+# the window is active and close nothing, so it is pressed again while the
+# window is still on screen.
+close_for_exit_screen() {
+  local try
+  for try in 1 2 3; do
+    if xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; then
+      xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
+      xdotool key alt+F4
+    fi
+    wait_for_exit_screen && return 0
+  done
+  return 1
+}
+
 # Starts the program and waits up to 15 s for its first window; its pid is
 # in $pid afterwards. $1 is what a failure says.
 start_main_window() {

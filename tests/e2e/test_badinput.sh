@@ -103,9 +103,7 @@ for name in "${names[@]}"; do
 done
 
 # 3. The exit screen's four boxes: the referral page gets each value back.
-activate_main
-xdotool key alt+F4
-wait_for_exit_screen || fail "no exit screen"
+close_for_exit_screen "$(main_window | head -n1)" || fail "no exit screen"
 screen=$(exit_screen)
 xdotool windowactivate --sync "$screen" 2>/dev/null || true
 for name in "${names[@]}" toolong; do

@@ -17,9 +17,7 @@ start_and_leave_main() {
   start_main_window
   main=$(windows_named "$caption" | head -n1)
   sleep 0.5
-  xdotool windowactivate --sync "$main" 2>/dev/null || true
-  xdotool key alt+F4
-  wait_for_exit_screen || fail "closing the main window showed no exit screen"
+  close_for_exit_screen "$main" || fail "closing the main window showed no exit screen"
   screen=$(exit_screen)
   sleep 0.5
   [ "$(windows_named "$caption" | wc -l)" -eq 1 ] || fail "the main window is still there"

@@ -51,9 +51,7 @@ expect_plain_start() {
 leave() {
   local main
   main=$(main_window | head -n1)
-  xdotool windowactivate --sync "$main" 2>/dev/null || true
-  xdotool key alt+F4
-  wait_for_exit_screen || fail "no exit screen"
+  close_for_exit_screen "$main" || fail "no exit screen"
   exit_click "$(exit_screen)" cmdClose
   wait_for_exit "$pid" 10 || fail "the program did not end"
 }
@@ -196,8 +194,7 @@ open_visit_page() {
 BROWSER=false expect_plain_start "a browser that fails"
 open_visit_page "a browser that fails"
 # The referral from the exit screen, too.
-xdotool key alt+F4
-wait_for_exit_screen || fail "no exit screen"
+close_for_exit_screen "$(main_window | head -n1)" || fail "no exit screen"
 screen=$(exit_screen)
 xdotool windowactivate --sync "$screen" 2>/dev/null || true
 for box in txtName:Ann txtEmail:ann@example.org txtFriendName:Bo txtFriendEmail:bo@example.org; do
@@ -270,8 +267,7 @@ kill -CONT "$owner" 2>/dev/null || true
 wait_for_exit "$owner" 5 || fail "the stopped owner kept the clipboard after the reading"
 kill -0 "$pid" 2>/dev/null || fail "the program ended"
 [ -z "$(windows_named "$box_title")" ] || fail "a message box came up"
-xdotool key alt+F4
-wait_for_exit_screen || fail "no exit screen"
+close_for_exit_screen "$(reading_window)" || fail "no exit screen"
 exit_click "$(exit_screen)" cmdClose
 wait_for_exit "$pid" 10 || fail "the program did not end"
 survived "a clipboard owner that does not answer: paste gives up, the reading empties the clipboard"

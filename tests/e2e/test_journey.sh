@@ -206,9 +206,7 @@ expect_windows 1 0 0 0
 step "About Software shows a modal About window that Esc closes"
 
 # 10. Leaving the main window: the exit screen, kept above other windows.
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-xdotool key alt+F4
-wait_for_exit_screen || fail "leaving the main window showed no exit screen"
+close_for_exit_screen "$main" || fail "leaving the main window showed no exit screen"
 sleep 0.5
 screen=$(exit_screen)
 expect_windows 0 0 0 1

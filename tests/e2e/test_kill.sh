@@ -76,9 +76,7 @@ wait_for_about_window || fail "no About window"
 kill_and_restart "the About window"
 
 # The exit screen, with the referral form half filled.
-activate_main
-xdotool key alt+F4
-wait_for_exit_screen || fail "no exit screen"
+close_for_exit_screen "$(main_window | head -n1)" || fail "no exit screen"
 screen=$(exit_screen)
 xdotool windowactivate --sync "$screen" 2>/dev/null || true
 exit_click "$screen" txtName

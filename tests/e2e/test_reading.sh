@@ -75,9 +75,7 @@ copy_box "$win" "$interpretation_x" "$interpretation_y"
 pass "a second reading shows only its own text"
 
 # 5. The close box leaves the exit screen up and the main window hidden.
-xdotool windowactivate --sync "$win" 2>/dev/null || true
-xdotool key alt+F4
-wait_for_exit_screen || fail "closing the reading window showed no exit screen"
+close_for_exit_screen "$win" || fail "closing the reading window showed no exit screen"
 sleep 0.5
 [ -z "$(reading_window)" ] || fail "the reading window is still there"
 [ "$(windows_with_caption)" -eq 1 ] || fail "the main window came back"
