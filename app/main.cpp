@@ -1,6 +1,3 @@
-#include "accessiblelinks.h"
-#include "appicon.h"
-#include "designfonts.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -8,12 +5,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(AppIcon());
-    // Closing the main window hands over to the exit screen; the program
-    // ends only through QuitApplication.
-    QApplication::setQuitOnLastWindowClosed(false);
-    InstallFontSubstitutes();
-    InstallAccessibleLinks();
+    SetUpApplication();
     StartApplication();
     return QApplication::exec();
 }

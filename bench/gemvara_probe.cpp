@@ -1,8 +1,5 @@
 // Gemvara's own start-up, exactly as the program runs it, reporting at the
 // first paint of its first window.
-#include "accessiblelinks.h"
-#include "appicon.h"
-#include "designfonts.h"
 #include "firstpaint.h"
 #include "startup.h"
 
@@ -14,10 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("GemvaraFree"));
     FirstPaintReporter reporter;
     app.installEventFilter(&reporter);
-    QApplication::setWindowIcon(AppIcon());
-    QApplication::setQuitOnLastWindowClosed(false);
-    InstallFontSubstitutes();
-    InstallAccessibleLinks();
+    SetUpApplication();
     StartApplication();
     return QApplication::exec();
 }

@@ -8,8 +8,6 @@
 // run it with a throw-away HOME and XDG_RUNTIME_DIR.
 //
 //   reading_probe [readings]
-#include "appicon.h"
-#include "designfonts.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
 #include "startup.h"
@@ -101,9 +99,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("GemvaraFree"));
-    QApplication::setWindowIcon(AppIcon());
-    QApplication::setQuitOnLastWindowClosed(false);
-    InstallFontSubstitutes();
+    SetUpApplication();
 
     PaintWatcher watcher;
     app.installEventFilter(&watcher);

@@ -1,11 +1,15 @@
 #include "startup.h"
 
+#include "accessiblelinks.h"
+#include "appicon.h"
+#include "designfonts.h"
 #include "frmMain.h"
 #include "messagebox.h"
 #include "shutdown.h"
 #include "singleinstance.h"
 #include "updatereminder.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QLabel>
 #include <QPointer>
@@ -69,6 +73,14 @@ void CoBrand_Randomize()
 {
     intCoBrandRandomNumber = CoBrandNumberFor(NextSingle());
     ShowCoBrandChoice(Main(), intCoBrandRandomNumber);
+}
+
+void SetUpApplication()
+{
+    QApplication::setWindowIcon(AppIcon());
+    QApplication::setQuitOnLastWindowClosed(false);
+    InstallFontSubstitutes();
+    InstallAccessibleLinks();
 }
 
 void StartApplication()

@@ -4,6 +4,12 @@
 
 class frmMain;
 
+// Process-wide settings, made once as soon as the QApplication exists: the
+// program icon, the stand-ins for missing fonts, link labels that screen
+// readers announce as links, and that closing the last window does not end
+// the program (only QuitApplication does, from the exit screen).
+void SetUpApplication();
+
 // The first code of a new process: one copy per user, the update reminder,
 // the main window. Returns with the main window on screen, or does not
 // return at all when another copy already runs.
