@@ -20,8 +20,10 @@ unset QT_QPA_PLATFORM
 
 pids=()
 cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  # Copies still running go first: with the display gone first they would
+  # lose their X connection and leave through exit() instead.
   pkill -KILL -f "^$GEMVARA_EXE" 2>/dev/null || true
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$work"
 }
