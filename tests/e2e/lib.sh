@@ -96,6 +96,11 @@ wait_for_reading_window() { wait_for reading_window; }
 wait_for_exit_screen() { wait_for exit_screen; }
 wait_for_about_window() { wait_for about_window; }
 
+# Gives window $1 the focus, through the window manager where it can.
+focus_window() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
+}
+
 # Closes window $1 with Alt+F4, as a user does, and waits for the exit
 # screen. On a loaded machine the key can reach the window manager before
 # the window is active and close nothing, so it is pressed again while the
@@ -104,7 +109,7 @@ close_for_exit_screen() {
   local try
   for try in 1 2 3; do
     if xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; then
-      xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
+      focus_window "$1"
       xdotool key alt+F4
     fi
     wait_for_exit_screen && return 0
@@ -132,7 +137,7 @@ main_window() {
 
 # Gives window $1 the focus and presses OK (Enter), as in a message box.
 answer_box() {
-  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
+  focus_window "$1"
   xdotool key "${2:-Return}"
 }
 
