@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Checks the built-in texts: every key present, exact length, one paragraph.
+"""Checks the built-in texts: every key present, exact length, one paragraph,
+and none of the stock phrasing that makes a family's readings sound alike.
 
 Lengths count UTF-16 code units, as the program does. Run it after editing
 anything under engine/data/*.json:  python3 tools/check_texts.py
 """
 import json
 import pathlib
+import re
 import sys
 
 DATA = pathlib.Path(__file__).resolve().parent.parent / "engine" / "data"
@@ -25,6 +27,11 @@ SOFTWARES = 615
 # These two have a size "about", not an exact one.
 ABOUT_RANGE = (270, 330)
 FORUM_AD_RANGE = (105, 125)
+# Read one after another, the texts must not fall into a formula.
+MAX_BIRTHDAYS_OPENING_YOU_ARE = 8
+STOCK_WORDS = ("truly", "great", "deeply", "naturally")
+MAX_STOCK_WORD = 3
+MAX_IS_BELIEVED = 3
 
 
 def units(text):
@@ -44,6 +51,30 @@ def problems_of(name, text, expected=None, between=None):
         found.append(f"{name}: has a line break")
     if "  " in text.strip():
         found.append(f"{name}: has a run of blanks")
+    return found
+
+
+def formula_problems(texts):
+    found = []
+    of_kind = lambda kind: [t for name, t in texts.items() if name.startswith(kind)]
+    you_are = sum(1 for t in of_kind("birthday ") if t.strip().startswith("You are"))
+    if you_are > MAX_BIRTHDAYS_OPENING_YOU_ARE:
+        found.append(f"{you_are} birthday texts open with 'You are', wants at most "
+                     f"{MAX_BIRTHDAYS_OPENING_YOU_ARE}")
+    openings = {}
+    for name, text in texts.items():
+        opening = " ".join(re.findall(r"[\w'-]+", text.lower())[:4])
+        if opening in openings:
+            found.append(f"{name}: opens like {openings[opening]} ('{opening}')")
+        openings.setdefault(opening, name)
+    everything = " ".join(texts.values())
+    for word in STOCK_WORDS:
+        n = len(re.findall(rf"\b{word}\b", everything, re.IGNORECASE))
+        if n > MAX_STOCK_WORD:
+            found.append(f"'{word}' {n} times, wants at most {MAX_STOCK_WORD}")
+    believed = " ".join(of_kind("gem ")).count("is believed")
+    if believed > MAX_IS_BELIEVED:
+        found.append(f"gem descriptions: 'is believed' {believed} times, wants at most {MAX_IS_BELIEVED}")
     return found
 
 
@@ -81,6 +112,14 @@ def main():
     if about and not about.startswith("Gemvara"):
         problems.append("aboutDescription: must begin with 'Gemvara'")
     problems += problems_of("forumAdvertisement", program.get("forumAdvertisement"), between=FORUM_AD_RANGE)
+    texts = {f"lifepath {k}": life.get(str(k)) for k in LIFE_PATH}
+    texts.update({f"birthday {k}": birthday.get(str(k)) for k in BIRTHDAY})
+    texts.update({f"gem {k}": gems.get(k) for k in GEMS})
+    texts.update({f"support {i}": t for i, t in enumerate(support)})
+    for key in ("softwaresCatalogue", "forumAdvertisement", "aboutDescription"):
+        texts[key] = program.get(key)
+    texts = {k: t for k, t in texts.items() if isinstance(t, str)}
+    problems += formula_problems(texts)
     for p in problems:
         print(p)
     print("all texts in order" if not problems else f"{len(problems)} problem(s)")
