@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
   xvfb xauth xdotool x11-utils xclip openbox imagemagick xdg-utils
+  qt6-gtk-platformtheme gnome-themes-extra
   fonts-dejavu-core python3
   desktop-file-utils appstream llvm
   clang libclang-rt-14-dev

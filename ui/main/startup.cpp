@@ -4,6 +4,7 @@
 #include "appicon.h"
 #include "designfonts.h"
 #include "frmMain.h"
+#include "lightlook.h"
 #include "messagebox.h"
 #include "shutdown.h"
 #include "singleinstance.h"
@@ -79,6 +80,7 @@ void SetUpApplication()
 {
     QApplication::setWindowIcon(AppIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    UseLightLook();
     InstallFontSubstitutes();
     InstallAccessibleLinks();
 }

@@ -25,6 +25,8 @@ frmAbout::frmAbout(QWidget *parent)
     setWindowIcon(AppIcon());
     ui->Picture1->setPixmap(AppIcon().pixmap(32, 32));
 
+    // The window's own background is the face itself (see frmDisplay).
+    SetColour(this, {QPalette::Window}, palette().color(QPalette::Button));
     using namespace DesignColour;
     for (QWidget *purple : {static_cast<QWidget *>(ui->Label2), static_cast<QWidget *>(ui->lblHomePage),
                             static_cast<QWidget *>(ui->lblCobrand), static_cast<QWidget *>(ui->Line1)})

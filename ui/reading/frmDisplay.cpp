@@ -101,7 +101,10 @@ frmDisplay::frmDisplay(QWidget *parent)
         ui->SSTab1->tabBar()->setTabTextColor(i, Magenta);
 
 
+    // The window's own background is the face itself, so no second grey
+    // shows around the boxes where a style's window colour differs.
     const QColor face = palette().color(QPalette::Button);
+    SetColour(this, {QPalette::Window}, face);
     for (QPlainTextEdit *box : {ui->txtLifeJourneyNumberDisplay, ui->txtLifeJourneyNumberDisplayDesc,
                                 ui->txtBirthdayNumberDisplay, ui->txtBirthdayNumberDisplayDesc,
                                 ui->txtGemstoneDesc})

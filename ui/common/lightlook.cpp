@@ -1,0 +1,55 @@
+#include "lightlook.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyleFactory>
+
+QPalette LightPalette()
+{
+    const QColor face(239, 239, 239);
+    const QColor windowText = Qt::black;
+    const QColor base = Qt::white;
+    const QColor light = face.lighter(150);
+    const QColor mid = face.darker(130);
+    const QColor dark = face.darker(150);
+    const QColor disabledText(190, 190, 190);
+    const QColor highlight(48, 140, 198);
+
+    QPalette palette(windowText, face, light, dark, mid, windowText, base);
+    palette.setColor(QPalette::Midlight, mid.lighter(110));
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::ButtonText, windowText);
+    palette.setColor(QPalette::Shadow, dark.darker(135));
+    palette.setColor(QPalette::AlternateBase, face);
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
+    palette.setColor(QPalette::ToolTipText, windowText);
+    palette.setColor(QPalette::Link, QColor(0, 0, 255));
+    palette.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    QColor placeholder = windowText;
+    placeholder.setAlpha(128);
+    palette.setColor(QPalette::PlaceholderText, placeholder);
+
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::Text, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, face);
+    palette.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    palette.setColor(QPalette::Disabled, QPalette::Shadow, dark.darker(135).lighter(150));
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    return palette;
+}
+
+void UseLightLook()
+{
+    // Fusion draws everything from the palette; a desktop style (and a
+    // platform theme's own style) would bring its own colours with it.
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    QApplication::setPalette(LightPalette());
+    // Message boxes take their icons from the icon theme; a dark desktop's
+    // theme has light icons for dark faces. The base theme every desktop
+    // has leaves them to Qt's own pictures.
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+}
