@@ -1,27 +1,85 @@
 // What the four windows share: caption, icon, a fixed size, their frame's
-// buttons, where they open, and the exit screen's staying on top.
+// buttons, where they open, the exit screen's staying on top, and the keys
+// that press a button.
 
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmExitScreen.h"
 #include "frmMain.h"
+#include "startup.h"
 
+#include "messageboxwatcher.h"
 #include "testmain.h"
+#include "urlrecorder.h"
+#include "widgethelpers.h"
 
+#include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 using MakeWindow = std::function<QWidget *()>;
 Q_DECLARE_METATYPE(MakeWindow)
+
+namespace {
+
+const MakeWindow Main = [] { return new frmMain; };
+const MakeWindow Reading = [] { return new frmDisplay; };
+const MakeWindow About = [] { return new frmAbout; };
+const MakeWindow Exit = [] { return new frmExitScreen; };
+
+// Shown and active, as a window the user works in; destroyed without
+// closing, since closing the exit screen ends the program.
+std::unique_ptr<QWidget> ActiveWindow(const MakeWindow &make)
+{
+    std::unique_ptr<QWidget> window(make());
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qFatal("window not active");
+    return window;
+}
+
+// Counts clicks of every push button of the window, their own handlers cut
+// off: what each button does is tested with its window.
+struct ButtonClicks
+{
+    explicit ButtonClicks(QWidget *window)
+    {
+        for (QPushButton *button : window->findChildren<QPushButton *>()) {
+            QObject::disconnect(button, &QPushButton::clicked, nullptr, nullptr);
+            spies.emplace_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+            names << button->objectName();
+        }
+    }
+    QStringList clicked() const
+    {
+        QStringList result;
+        for (size_t i = 0; i < spies.size(); ++i) {
+            for (int n = 0; n < spies[i]->count(); ++n)
+                result << names[int(i)];
+        }
+        return result;
+    }
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    QStringList names;
+};
+
+} // namespace
 
 class TestWindows : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The program's own start-up settings, Enter on buttons among them.
+    void initTestCase() { SetUpApplication(); }
+
     void frame_data()
     {
         QTest::addColumn<MakeWindow>("make");
@@ -63,6 +121,72 @@ private slots:
         const QRect screen = window->screen()->availableGeometry();
         QVERIFY2((window->frameGeometry().center() - screen.center()).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("opens at %1,%2").arg(window->x()).arg(window->y())));
+    }
+
+    // Return and keypad Enter press the focused button, as Space does.
+    void enterPressesFocusedButton_data()
+    {
+        QTest::addColumn<MakeWindow>("make");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        const QList<std::pair<const char *, MakeWindow>> windows = {
+            {"cmdNext", Main}, {"cmdback", Reading}, {"cmdClose", Exit}, {"cmdSubmit", Exit}};
+        for (const auto &[button, make] : windows) {
+            QTest::addRow("%s, Return", button) << make << button << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+            QTest::addRow("%s, keypad Enter", button)
+                << make << button << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+            QTest::addRow("%s, Space", button) << make << button << int(Qt::Key_Space) << Qt::KeyboardModifiers();
+        }
+    }
+
+    void enterPressesFocusedButton()
+    {
+        QFETCH(MakeWindow, make);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        const std::unique_ptr<QWidget> window = ActiveWindow(make);
+        ButtonClicks clicks(window.get());
+        QWidget *focused = Child(window.get(), qPrintable(button));
+        focused->setFocus(Qt::TabFocusReason);
+        QVERIFY(focused->hasFocus());
+        QTest::keyClick(focused, Qt::Key(key), modifiers);
+        QCOMPARE(clicks.clicked(), QStringList{button});
+    }
+
+    // Enter in a box or a list stays with it (or with the window, as
+    // before); a button that merely lies nearby is not pressed.
+    void enterElsewherePressesNothing_data()
+    {
+        QTest::addColumn<MakeWindow>("make");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("name box") << Main << "txtFirstName";
+        QTest::newRow("date list") << Main << "cboYear";
+        QTest::newRow("reading box") << Reading << "txtLifeJourneyNumberDisplay";
+        QTest::newRow("tab row") << Reading << "SSTab1";
+        QTest::newRow("referral box") << Exit << "txtFriendEmail";
+        QTest::newRow("check box") << Exit << "Check1";
+    }
+
+    void enterElsewherePressesNothing()
+    {
+        QFETCH(MakeWindow, make);
+        QFETCH(QString, control);
+        const std::unique_ptr<QWidget> window = ActiveWindow(make);
+        ButtonClicks clicks(window.get());
+        QWidget *focused = Child(window.get(), qPrintable(control));
+        focused->setFocus(Qt::TabFocusReason);
+        QWidget *receiver = QApplication::focusWidget();
+        QVERIFY(receiver);
+        MessageBoxWatcher boxes;
+        UrlRecorder pages;
+        QTest::keyClick(receiver, Qt::Key_Return);
+        QTest::keyClick(receiver, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(clicks.clicked(), QStringList());
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(pages.urls().isEmpty());
+        QVERIFY(window->isVisible());
     }
 };
 

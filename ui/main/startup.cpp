@@ -2,6 +2,7 @@
 
 #include "accessiblelinks.h"
 #include "appicon.h"
+#include "buttonkeys.h"
 #include "designfonts.h"
 #include "frmMain.h"
 #include "lightlook.h"
@@ -82,6 +83,7 @@ void SetUpApplication()
     QApplication::setQuitOnLastWindowClosed(false);
     UseLightLook();
     InstallFontSubstitutes();
+    InstallEnterPressesButtons();
     InstallAccessibleLinks();
 }
 
