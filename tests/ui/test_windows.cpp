@@ -1,6 +1,6 @@
 // What the four windows share: caption, icon, a fixed size, their frame's
-// buttons, where they open, the exit screen's staying on top, and the keys
-// that press a button.
+// buttons, where they open, the exit screen's staying on top, the keys that
+// press a button, and links that open their page once.
 
 #include "frmAbout.h"
 #include "frmDisplay.h"
@@ -13,6 +13,7 @@
 #include "urlrecorder.h"
 #include "widgethelpers.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -187,6 +188,47 @@ private slots:
         QCOMPARE(boxes.count(), 0);
         QVERIFY(pages.urls().isEmpty());
         QVERIFY(window->isVisible());
+    }
+
+    // A double-click on a link opens its page once, as one click does.
+    void doubleClickOpensOnePage_data()
+    {
+        QTest::addColumn<MakeWindow>("make");
+        QTest::addColumn<QString>("link");
+        for (const char *link : {"lblFullBrand", "lblCobrand", "Label61", "Label2"})
+            QTest::addRow("main window, %s", link) << Main << link;
+        for (const char *link : {"Label61", "lblCobrand", "lblFullBrand"})
+            QTest::addRow("reading window, %s", link) << Reading << link;
+        for (const char *link : {"lblHomePage", "lblCobrand"})
+            QTest::addRow("About window, %s", link) << About << link;
+        QTest::newRow("exit screen, lblGoToHome") << Exit << "lblGoToHome";
+    }
+
+    void doubleClickOpensOnePage()
+    {
+        QFETCH(MakeWindow, make);
+        QFETCH(QString, link);
+        const std::unique_ptr<QWidget> window = ActiveWindow(make);
+        auto *label = Child<QLabel>(window.get(), qPrintable(link));
+        const QPoint centre = label->rect().center();
+
+        UrlRecorder click;
+        QTest::mouseClick(label, Qt::LeftButton, {}, centre);
+        QCOMPARE(click.urls().size(), 1);
+
+        // What the window system delivers for a double-click.
+        UrlRecorder twice;
+        QTest::mousePress(label, Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, centre);
+        QTest::mousePress(label, Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(label, Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, centre);
+        QCOMPARE(twice.addresses(), click.addresses());
+
+        // The click after it is a click again.
+        UrlRecorder after;
+        QTest::mouseClick(label, Qt::LeftButton, {}, centre);
+        QCOMPARE(after.addresses(), click.addresses());
     }
 };
 

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace {
 
 class LabelClick : public QObject
@@ -16,7 +18,16 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        // A double-click arrives as press, release, press, double-click,
+        // release: the first release is the click, the second one belongs
+        // to the double-click, which does nothing.
+        if (event->type() == QEvent::MouseButtonPress)
+            m_inDoubleClick = false;
+        else if (event->type() == QEvent::MouseButtonDblClick)
+            m_inDoubleClick = true;
         if (event->type() != QEvent::MouseButtonRelease)
+            return false;
+        if (std::exchange(m_inDoubleClick, false))
             return false;
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const auto *label = static_cast<QWidget *>(watched);
@@ -28,6 +39,7 @@ protected:
 
 private:
     std::function<void()> m_action;
+    bool m_inDoubleClick = false;
 };
 
 } // namespace
