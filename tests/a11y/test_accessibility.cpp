@@ -1,7 +1,8 @@
 // What a screen reader finds in each window: every control a user can reach
 // by Tab or by mouse, found by walking the window's accessibility tree, has
-// a name and a role that says what it is; labels that open a web page are
-// links that can be pressed.
+// a name and a role that says what it is; a button, check box or link is
+// named by its own caption and no control by the title of the frame it sits
+// in; labels that open a web page are links that can be pressed.
 
 #include "accessiblelinks.h"
 #include "frmAbout.h"
@@ -20,6 +21,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -116,6 +118,24 @@ struct Walk
         const bool namedByEntries = iface->role() == Role::List;
         if (reachable && !namedByEntries && iface->text(QAccessible::Name).trimmed().isEmpty())
             faults << QStringLiteral("no name: ") + Describe(iface);
+        // Without a name of its own Qt names a control after its frame.
+        const QString name = iface->text(QAccessible::Name);
+        if (reachable && widget) {
+            for (const QWidget *up = widget->parentWidget(); up; up = up->parentWidget()) {
+                const auto *frame = qobject_cast<const QGroupBox *>(up);
+                if (frame && !frame->title().isEmpty() && name == frame->title())
+                    faults << QStringLiteral("named by its frame: ") + Describe(iface);
+            }
+        }
+        const auto *button = qobject_cast<const QAbstractButton *>(object);
+        const auto *label = qobject_cast<const QLabel *>(object);
+        QString caption;
+        if (button)
+            caption = QString(button->text()).remove(QLatin1Char('&'));
+        else if (isClickable && label)
+            caption = label->text().simplified();
+        if (reachable && !caption.isEmpty() && name != caption)
+            faults << QStringLiteral("not named by its caption: ") + Describe(iface);
         const QSet<Role> roles = ExpectedRoles(object, isClickable);
         if (reachable && !roles.isEmpty() && !roles.contains(iface->role()))
             faults << QStringLiteral("wrong role: ") + Describe(iface);
@@ -223,12 +243,26 @@ private slots:
         named->setObjectName(QStringLiteral("namedBox"));
         named->setAccessibleName(QStringLiteral("Named"));
         named->move(0, 80);
+        // In a frame with a title, a box without a name of its own and a
+        // button whose name is not its caption.
+        auto *frame = new QGroupBox(QStringLiteral("Frame Title"), &form);
+        frame->setGeometry(0, 120, 200, 100);
+        auto *framedBox = new QLineEdit(frame);
+        framedBox->setObjectName(QStringLiteral("framedBox"));
+        framedBox->move(10, 20);
+        auto *misnamed = new QPushButton(QStringLiteral("&Send"), frame);
+        misnamed->setObjectName(QStringLiteral("misnamedButton"));
+        misnamed->setAccessibleName(QStringLiteral("Something else"));
+        misnamed->move(10, 60);
         form.show();
 
         const QString faults = AccessibilityFaults(&form).join(QLatin1Char('\n'));
         QVERIFY2(faults.contains(QLatin1String("no name: bareBox")), qPrintable(faults));
         QVERIFY2(faults.contains(QLatin1String("wrong role: plainLink")), qPrintable(faults));
         QVERIFY2(!faults.contains(QLatin1String("namedBox")), qPrintable(faults));
+        QVERIFY2(faults.contains(QLatin1String("named by its frame: framedBox")), qPrintable(faults));
+        QVERIFY2(faults.contains(QLatin1String("not named by its caption: misnamedButton")),
+                 qPrintable(faults));
     }
 
     // A screen reader user presses a link through its action; that opens

@@ -17,12 +17,15 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        // What the label shows is what the link is called. Qt's own name
+        // for a widget without one falls back to its group box's title.
+        if (t == QAccessible::Name) {
+            const QString name = widget()->accessibleName();
+            return !name.isEmpty() ? name : static_cast<const QLabel *>(widget())->text().simplified();
+        }
         const QString own = QAccessibleWidget::text(t);
         if (!own.isEmpty())
             return own;
-        // What the label shows is what the link is called.
-        if (t == QAccessible::Name)
-            return static_cast<const QLabel *>(widget())->text().simplified();
         if (t == QAccessible::Description)
             return QStringLiteral("Opens a web page in your browser");
         return own;
