@@ -65,8 +65,8 @@ journey() {
 : >"$E2E_WORK/gemvara.log"
 (export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark QT_DEBUG_PLUGINS=1
  unset QT_STYLE_OVERRIDE; journey "$shots/dark")
-grep -q 'platformthemes/libqgtk3\.so.*loaded\|Loaded.*libqgtk3' "$E2E_WORK/gemvara.log" ||
-  grep -qi 'libqgtk3' "$E2E_WORK/gemvara.log" || fail "the GTK platform theme was not loaded"
+grep -q 'libqgtk3\.so" loaded library' "$E2E_WORK/gemvara.log" ||
+  fail "the GTK platform theme was not loaded"
 
 # Anti-aliasing and a blinking caret differ by a few pixels; a colour the
 # desktop's theme gets through differs over whole areas.
