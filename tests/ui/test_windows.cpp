@@ -1,6 +1,7 @@
 // What the four windows share: caption, icon, a fixed size, their frame's
-// buttons, where they open, the exit screen's staying on top, the keys that
-// press a button, and links that open their page once.
+// buttons, where they open, the exit screen's staying on top, a background
+// of one grey, the keys that press a button, and links that open their page
+// once.
 
 #include "frmAbout.h"
 #include "frmDisplay.h"
@@ -15,6 +16,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -122,6 +124,37 @@ private slots:
         const QRect screen = window->screen()->availableGeometry();
         QVERIFY2((window->frameGeometry().center() - screen.center()).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("opens at %1,%2").arg(window->x()).arg(window->y())));
+    }
+
+    // Where a style's window colour differs from the face, no patch of
+    // the second grey shows: the window's own background is the face.
+    void backgroundIsTheFace_data()
+    {
+        QTest::addColumn<MakeWindow>("make");
+        QTest::newRow("reading window") << Reading;
+        QTest::newRow("About window") << About;
+    }
+
+    void backgroundIsTheFace()
+    {
+        QFETCH(MakeWindow, make);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+        const QColor other(201, 123, 45);
+        QPalette otherWindow = before;
+        otherWindow.setColor(QPalette::Window, other);
+        QApplication::setPalette(otherWindow);
+
+        const std::unique_ptr<QWidget> window = ActiveWindow(make);
+        const QImage picture = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QPoint patch(-1, -1);
+        for (int y = 0; y < picture.height() && patch.x() < 0; ++y) {
+            for (int x = 0; x < picture.width() && patch.x() < 0; ++x) {
+                if (QColor(picture.pixel(x, y)) == other)
+                    patch = QPoint(x, y);
+            }
+        }
+        QVERIFY2(patch.x() < 0, qPrintable(QStringLiteral("window colour at %1,%2").arg(patch.x()).arg(patch.y())));
     }
 
     // Return and keypad Enter press the focused button, as Space does.
