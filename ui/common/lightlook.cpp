@@ -1,8 +1,30 @@
 #include "lightlook.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QIcon>
+#include <QProxyStyle>
 #include <QStyleFactory>
+
+namespace {
+
+// Fusion, which draws everything from the palette, with the buttons of a
+// message box in one order on every desktop: Yes before No.
+class ProgramStyle : public QProxyStyle
+{
+public:
+    ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *data) const override
+    {
+        if (hint == SH_DialogButtonLayout)
+            return QDialogButtonBox::WinLayout;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+} // namespace
 
 QPalette LightPalette()
 {
@@ -41,12 +63,16 @@ QPalette LightPalette()
     return palette;
 }
 
+QStyle *NewProgramStyle()
+{
+    return new ProgramStyle;
+}
+
 void UseLightLook()
 {
-    // Fusion draws everything from the palette; a desktop style (and a
-    // platform theme's own style) would bring its own colours with it.
-    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    // A desktop style (and a platform theme's own style) would bring its
+    // own colours and its own order of dialog buttons with it.
+    QApplication::setStyle(NewProgramStyle());
     QApplication::setPalette(LightPalette());
     // Message boxes take their icons from the icon theme; a dark desktop's
     // theme has light icons for dark faces. The base theme every desktop

@@ -10,6 +10,7 @@
 #include "fittext.h"
 #include "exitscreen.h"
 #include "gempictures.h"
+#include "lightlook.h"
 #include "linklabels.h"
 #include "weblinks.h"
 
@@ -41,6 +42,10 @@ void StyleTextBox(QPlainTextEdit *box, const QColor &face)
 class LowTabStyle : public QProxyStyle
 {
 public:
+    // On the program's own style: left without a base, a proxy draws
+    // with the desktop's style.
+    LowTabStyle() : QProxyStyle(NewProgramStyle()) {}
+
     QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
                            const QWidget *widget) const override
     {
