@@ -110,23 +110,27 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the main window did not come up\n");
         return 1;
     }
-    QTest::keyClicks(main->txtFirstName(), QStringLiteral("ADA"));
-    QTest::keyClicks(main->txtLastName(), QStringLiteral("LOVELACE"));
-    Settle();
-
+    auto *firstName = main->findChild<QLineEdit *>(QStringLiteral("txtFirstName"));
+    auto *lastName = main->findChild<QLineEdit *>(QStringLiteral("txtLastName"));
+    auto *day = main->findChild<QComboBox *>(QStringLiteral("cboDate"));
+    auto *month = main->findChild<QComboBox *>(QStringLiteral("cboMonth"));
+    auto *year = main->findChild<QComboBox *>(QStringLiteral("cboYear"));
     auto *next = main->findChild<QPushButton *>(QStringLiteral("cmdNext"));
-    if (!next) {
-        std::fprintf(stderr, "no cmdNext\n");
+    if (!firstName || !lastName || !day || !month || !year || !next) {
+        std::fprintf(stderr, "a control of the main window is missing\n");
         return 1;
     }
+    QTest::keyClicks(firstName, QStringLiteral("ADA"));
+    QTest::keyClicks(lastName, QStringLiteral("LOVELACE"));
+    Settle();
 
     std::vector<double> times;
     for (int i = 0; i < readings; ++i) {
         // Walk through days, months and years so that every gemstone, and
         // so every picture, comes up.
-        main->cboDate()->setCurrentIndex((i * 7) % 28);
-        main->cboMonth()->setCurrentIndex(i % 12);
-        main->cboYear()->setCurrentIndex((i * 13) % main->cboYear()->count());
+        day->setCurrentIndex((i * 7) % 28);
+        month->setCurrentIndex(i % 12);
+        year->setCurrentIndex((i * 13) % year->count());
 
         watcher.kind = &frmDisplay::staticMetaObject;
         watcher.painted = false;

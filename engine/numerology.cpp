@@ -85,16 +85,3 @@ qint16 BirthdayRootOf(qint16 birthdayNumber)
         return 0;
     return qint16(1 + (birthdayNumber - 1) % 9);
 }
-
-Reading ComputeReading(const QString &dayText, const QString &monthName, const QString &yearText)
-{
-    Reading r;
-    r.DayText = dayText;
-    r.MonthName = monthName;
-    r.YearText = yearText;
-    r.LifePathNumber = ComputeLifePath(dayText, monthName, yearText);
-    r.LifePathRoot = LifePathRootOf(r.LifePathNumber);
-    r.BirthdayNumber = ComputeBirthday(dayText);
-    r.BirthdayRoot = BirthdayRootOf(r.BirthdayNumber);
-    return r;
-}

@@ -4,25 +4,6 @@
 #include <QStringList>
 #include <QtGlobal>
 
-// One reading: the date as picked, the two numbers with their one-digit
-// roots, the interpretation texts and the gemstone. It owns its texts and
-// refers to no window.
-struct Reading
-{
-    QString DayText;
-    QString MonthName;
-    QString YearText;
-    qint16 LifePathNumber = 0;
-    qint16 LifePathRoot = 0;
-    qint16 BirthdayNumber = 0;
-    qint16 BirthdayRoot = 0;
-    QString LifePathText;
-    QString BirthdayText;
-    QString GemName;
-    QString GemDescription;
-    qint16 GemPicture = 0;
-};
-
 // Digit sum of a text, folded once: a two-digit sum becomes its first digit
 // plus its last digit, so 19 and 28 give 10 and stay 10. Characters other
 // than 0-9 add nothing; an empty text gives 0.
@@ -46,7 +27,3 @@ qint16 LifePathRootOf(qint16 lifePathNumber);
 
 // Digital root, 1 + (n - 1) mod 9; 0 for anything below 1.
 qint16 BirthdayRootOf(qint16 birthdayNumber);
-
-// Both numbers and both roots of a date; the texts and the gemstone are
-// left for the catalogue and the gemstone table.
-Reading ComputeReading(const QString &dayText, const QString &monthName, const QString &yearText);

@@ -27,11 +27,3 @@ void OpenOnlineHelp() { OpenWebPage(ProductSite() + QStringLiteral("/gemvara-fre
 void OpenCoBrandPage() { OpenWebPage(HelpSite() + QStringLiteral("/co-brand.html")); }
 void OpenFullBrandPage() { OpenWebPage(HelpSite() + QStringLiteral("/fully-branded.html")); }
 void OpenDownloadPage() { OpenWebPage(ProductSite() + QStringLiteral("/download-gemvara-free.html")); }
-
-QString &ReferralAddress()
-{
-    static QString address;
-    return address;
-}
-
-void OpenReferralPage() { OpenWebPage(ReferralAddress()); }

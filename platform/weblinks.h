@@ -15,7 +15,6 @@ void OpenOnlineHelp();    // product site
 void OpenCoBrandPage();   // help site
 void OpenFullBrandPage(); // help site
 void OpenDownloadPage();  // product site
-void OpenReferralPage();  // whatever ReferralAddress() holds
 
 // Site roots from the build configuration, without a trailing slash.
 QString ForumSite();
@@ -25,6 +24,3 @@ QString ProductSite();
 QString ProductSiteRoot();
 // The full address of the referral page, without its query.
 QString ReferralPageAddress();
-
-// The last referral address built and opened; empty until the first one.
-QString &ReferralAddress();

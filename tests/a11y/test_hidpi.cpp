@@ -6,7 +6,7 @@
 #include "frmExitScreen.h"
 #include "gempictures.h"
 #include "gemstones.h"
-#include "selectgemstone.h"
+#include "reading.h"
 
 #include "testmain.h"
 #include "widgethelpers.h"
@@ -97,19 +97,20 @@ private slots:
     {
         QFETCH(int, lifePathRoot);
         QFETCH(int, birthdayRoot);
-        CurrentReading() = Reading{};
-        CurrentReading().LifePathRoot = qint16(lifePathRoot);
-        CurrentReading().BirthdayRoot = qint16(birthdayRoot);
         const auto gem = GemForRoots(qint16(lifePathRoot), qint16(birthdayRoot));
         QVERIFY(gem);
+        Reading reading;
+        reading.gemName = gem->name;
+        reading.gemDescription = gem->description;
+        reading.gemPicture = gem->picture;
 
         frmDisplay window;
-        SelectGemstone(&window);
-        window.SSTab1()->setCurrentIndex(2);
+        window.showReading(reading);
+        Child<QTabWidget>(window, "SSTab1")->setCurrentIndex(2);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        QLabel *box = window.picGem();
+        QLabel *box = Child<QLabel>(window, "picGem");
         QCOMPARE(box->size(), QSize(120, 90));
         const QPixmap shot = box->grab();
         QCOMPARE(shot.size(), QSize(240, 180));

@@ -1,8 +1,10 @@
 // The reading arithmetic and the gemstone table, checked against worked
 // dates and over every date the main window's lists can form.
 #include "blanks.h"
+#include "catalogue.h"
 #include "gemstones.h"
 #include "numerology.h"
+#include "reading.h"
 #include "testmain.h"
 #include "widgethelpers.h"
 
@@ -54,13 +56,25 @@ void TestNumerology::worked_dates()
     QFETCH(QString, month);
     QFETCH(QString, year);
     const Reading r = ComputeReading(day, month, year);
-    QCOMPARE(r.DayText, day);
-    QCOMPARE(r.MonthName, month);
-    QCOMPARE(r.YearText, year);
-    QTEST(int(r.LifePathNumber), "lifePath");
-    QTEST(int(r.LifePathRoot), "lifePathRoot");
-    QTEST(int(r.BirthdayNumber), "birthday");
-    QTEST(int(r.BirthdayRoot), "birthdayRoot");
+    QCOMPARE(r.dayText, day);
+    QCOMPARE(r.monthName, month);
+    QCOMPARE(r.yearText, year);
+    QTEST(int(r.lifePathNumber), "lifePath");
+    QTEST(int(r.lifePathRoot), "lifePathRoot");
+    QTEST(int(r.birthdayNumber), "birthday");
+    QTEST(int(r.birthdayRoot), "birthdayRoot");
+
+    // The reading is whole: texts and gemstone come with the numbers.
+    QCOMPARE(r.lifePathSignificance, LifePathSignificance());
+    QCOMPARE(r.lifePathText, LifePathCatalogue(r.lifePathNumber).value());
+    QCOMPARE(r.birthdaySignificance, BirthdaySignificance());
+    QCOMPARE(r.birthdayText, BirthdayCatalogue(r.birthdayNumber).value());
+    const auto gem = GemForRoots(r.lifePathRoot, r.birthdayRoot);
+    QVERIFY(gem);
+    QCOMPARE(r.gemName, gem->name);
+    QCOMPARE(r.gemDescription, gem->description);
+    QVERIFY(!r.gemDescription.isEmpty());
+    QCOMPARE(r.gemPicture, gem->picture);
 }
 
 void TestNumerology::reduce_folds_only_once_data()
@@ -119,10 +133,15 @@ void TestNumerology::odd_texts_do_not_break_the_sums()
     QFETCH(QString, month);
     QFETCH(QString, year);
     const Reading r = ComputeReading(day, month, year);
-    QTEST(int(r.LifePathNumber), "lifePath");
-    QTEST(int(r.BirthdayNumber), "birthday");
-    if (r.BirthdayNumber == 0)
-        QVERIFY(!GemForRoots(r.LifePathRoot, r.BirthdayRoot).has_value());
+    QTEST(int(r.lifePathNumber), "lifePath");
+    QTEST(int(r.birthdayNumber), "birthday");
+    if (r.birthdayNumber == 0) {
+        QVERIFY(!GemForRoots(r.lifePathRoot, r.birthdayRoot).has_value());
+        // No day: no interpretation and no gemstone, just empty fields.
+        QVERIFY(r.birthdayText.isEmpty());
+        QVERIFY(r.gemName.isEmpty() && r.gemDescription.isEmpty());
+        QCOMPARE(int(r.gemPicture), 0);
+    }
 }
 
 void TestNumerology::roots_outside_the_table_give_no_gemstone()
@@ -162,7 +181,7 @@ void TestNumerology::gemstones_of_worked_dates()
     QFETCH(QString, month);
     QFETCH(QString, year);
     const Reading r = ComputeReading(day, month, year);
-    const auto gem = GemForRoots(r.LifePathRoot, r.BirthdayRoot);
+    const auto gem = GemForRoots(r.lifePathRoot, r.birthdayRoot);
     QVERIFY(gem.has_value());
     QTEST(gem->name, "name");
     QTEST(int(gem->picture), "picture");
@@ -196,16 +215,16 @@ void TestNumerology::every_list_date_keeps_the_invariants()
         for (const QString &month : CalendarMonths()) {
             for (int year = 1900; year <= 2050; ++year) {
                 const Reading r = ComputeReading(QString::number(day), month, QString::number(year));
-                QVERIFY2(lifePaths.contains(r.LifePathNumber), qPrintable(QString::number(r.LifePathNumber)));
-                QVERIFY(r.LifePathRoot >= 1 && r.LifePathRoot <= 9);
-                QCOMPARE(int(r.BirthdayNumber), day);
-                QVERIFY(r.BirthdayRoot >= 1 && r.BirthdayRoot <= 9);
+                QVERIFY2(lifePaths.contains(r.lifePathNumber), qPrintable(QString::number(r.lifePathNumber)));
+                QVERIFY(r.lifePathRoot >= 1 && r.lifePathRoot <= 9);
+                QCOMPARE(int(r.birthdayNumber), day);
+                QVERIFY(r.birthdayRoot >= 1 && r.birthdayRoot <= 9);
                 // The birthday root equals the day's own contribution.
-                QCOMPARE(r.BirthdayRoot, ReduceOnce(QString::number(day)));
-                const auto gem = GemForRoots(r.LifePathRoot, r.BirthdayRoot);
+                QCOMPARE(r.birthdayRoot, ReduceOnce(QString::number(day)));
+                const auto gem = GemForRoots(r.lifePathRoot, r.birthdayRoot);
                 QVERIFY(gem.has_value());
                 QVERIFY(gem->picture >= 1 && gem->picture <= GemPictureCount);
-                seenLifePaths.insert(r.LifePathNumber);
+                seenLifePaths.insert(r.lifePathNumber);
                 seenGems.insert(gem->name);
             }
         }

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "gemstones.h"
 #include "numerology.h"
+#include "reading.h"
 
 #include <QByteArrayList>
 
@@ -20,21 +21,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Reading r = ComputeReading(day, month, year);
 
     // Whatever the texts, the numbers stay in the ranges the windows show.
-    const qint16 lp = r.LifePathNumber;
+    const qint16 lp = r.lifePathNumber;
     if (lp < 0 || (lp > 9 && lp != 11 && lp != 22))
         std::abort();
-    if (r.LifePathRoot < 0 || r.LifePathRoot > 9 || r.BirthdayRoot < 0 || r.BirthdayRoot > 9)
+    if (r.lifePathRoot < 0 || r.lifePathRoot > 9 || r.birthdayRoot < 0 || r.birthdayRoot > 9)
         std::abort();
-    if (r.BirthdayNumber >= 1 && r.BirthdayRoot != 1 + (r.BirthdayNumber - 1) % 9)
+    if (r.birthdayNumber >= 1 && r.birthdayRoot != 1 + (r.birthdayNumber - 1) % 9)
         std::abort();
 
-    const auto gem = GemForRoots(r.LifePathRoot, r.BirthdayRoot);
-    const bool inTable = r.LifePathRoot >= 1 && r.BirthdayRoot >= 1;
+    const auto gem = GemForRoots(r.lifePathRoot, r.birthdayRoot);
+    const bool inTable = r.lifePathRoot >= 1 && r.birthdayRoot >= 1;
     if (gem.has_value() != inTable)
         std::abort();
     if (gem && (gem->picture < 1 || gem->picture > GemPictureCount))
         std::abort();
-    (void)LifePathCatalogue(r.LifePathNumber);
-    (void)BirthdayCatalogue(r.BirthdayNumber);
+    (void)LifePathCatalogue(r.lifePathNumber);
+    (void)BirthdayCatalogue(r.birthdayNumber);
     return 0;
 }

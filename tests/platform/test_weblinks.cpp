@@ -26,7 +26,6 @@ const Link kLinks[] = {
     {"OpenCoBrandPage", OpenCoBrandPage},
     {"OpenFullBrandPage", OpenFullBrandPage},
     {"OpenDownloadPage", OpenDownloadPage},
-    {"OpenReferralPage", OpenReferralPage},
 };
 
 Routine RoutineNamed(const QString &name)
@@ -47,16 +46,12 @@ class TestWebLinks : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { ReferralAddress().clear(); }
-    void cleanup() { ReferralAddress().clear(); }
-
     void eachLinkOpensItsAddressOncePerCall_data();
     void eachLinkOpensItsAddressOncePerCall();
     void addressesPassThroughUnchanged_data();
     void addressesPassThroughUnchanged();
     void unopenableAddressLeavesProgramAsItWas_data();
     void unopenableAddressLeavesProgramAsItWas();
-    void referralPageOpensWhateverTheModuleHoldsNow();
 };
 
 void TestWebLinks::eachLinkOpensItsAddressOncePerCall_data()
@@ -71,7 +66,6 @@ void TestWebLinks::eachLinkOpensItsAddressOncePerCall_data()
     QTest::newRow("co-brand") << "OpenCoBrandPage" << HelpSite() + "/co-brand.html";
     QTest::newRow("full brand") << "OpenFullBrandPage" << HelpSite() + "/fully-branded.html";
     QTest::newRow("download") << "OpenDownloadPage" << ProductSite() + "/download-gemvara-free.html";
-    QTest::newRow("referral") << "OpenReferralPage" << ReferralPageAddress() + kEncodedQuery;
 }
 
 void TestWebLinks::eachLinkOpensItsAddressOncePerCall()
@@ -80,8 +74,6 @@ void TestWebLinks::eachLinkOpensItsAddressOncePerCall()
     QFETCH(QString, address);
     const Routine open = RoutineNamed(routine);
     QVERIFY(open);
-    if (open == OpenReferralPage)
-        ReferralAddress() = address;
 
     UrlRecorder recorder;
     open();
@@ -141,25 +133,6 @@ void TestWebLinks::unopenableAddressLeavesProgramAsItWas()
     const auto topLevels = QApplication::topLevelWidgets();
     QCOMPARE(QSet<QWidget *>(topLevels.cbegin(), topLevels.cend()), topLevelsBefore);
     QVERIFY(window.isVisible());
-}
-
-void TestWebLinks::referralPageOpensWhateverTheModuleHoldsNow()
-{
-    UrlRecorder recorder;
-    MessageBoxWatcher boxes;
-
-    // Nothing sent yet: nothing to open, and nothing said about it.
-    OpenReferralPage();
-    QVERIFY(recorder.urls().isEmpty());
-    QCOMPARE(boxes.count(), 0);
-
-    const QString first = ReferralPageAddress() + QStringLiteral("?taf1=Ann");
-    const QString second = ReferralPageAddress() + kEncodedQuery;
-    ReferralAddress() = first;
-    OpenReferralPage();
-    ReferralAddress() = second;
-    OpenReferralPage();
-    QCOMPARE(recorder.addresses(), QStringList({first, second}));
 }
 
 GEMVARA_TEST_MAIN(TestWebLinks)

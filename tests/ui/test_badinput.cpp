@@ -7,7 +7,6 @@
 #include "frmDisplay.h"
 #include "frmExitScreen.h"
 #include "frmMain.h"
-#include "readingrequest.h"
 #include "tellafriend.h"
 
 #include "messageboxwatcher.h"
@@ -116,13 +115,14 @@ private slots:
     {
         QFETCH(QString, text);
         const QString pasted = AsPasted(text);
-        QLineEdit *boxes[] = {m_main->txtFirstName(), m_main->txtMiddleName(), m_main->txtLastName()};
+        QLineEdit *boxes[] = {Child<QLineEdit>(m_main, "txtFirstName"), Child<QLineEdit>(m_main, "txtMiddleName"),
+                              Child<QLineEdit>(m_main, "txtLastName")};
 
         Paste(boxes[1], text);
         QCOMPARE(boxes[1]->text(), pasted);
         {
             MessageBoxWatcher messages;
-            RunReadingRequest(m_main);
+            m_main->cmdNext_Click();
             QCOMPARE(messages.count(), 1);
             QVERIFY(IsGemvaraInfoBox(messages.last(), QStringLiteral("Please Enter Your First Name")));
         }
@@ -134,7 +134,7 @@ private slots:
             QVERIFY(box->text() == pasted);
         }
         MessageBoxWatcher none;
-        RunReadingRequest(m_main);
+        m_main->cmdNext_Click();
         QCOMPARE(none.count(), 0);
         QCOMPARE(TopLevels<frmDisplay>().size(), 1);
         frmDisplay *reading = TopLevels<frmDisplay>().first();
@@ -151,9 +151,9 @@ private slots:
     void readingBoxesStayAsTheyAre()
     {
         QFETCH(QString, text);
-        QTest::keyClicks(m_main->txtFirstName(), QStringLiteral("mira"));
-        QTest::keyClicks(m_main->txtLastName(), QStringLiteral("okafor"));
-        RunReadingRequest(m_main);
+        QTest::keyClicks(Child<QLineEdit>(m_main, "txtFirstName"), QStringLiteral("mira"));
+        QTest::keyClicks(Child<QLineEdit>(m_main, "txtLastName"), QStringLiteral("okafor"));
+        m_main->cmdNext_Click();
         QCOMPARE(TopLevels<frmDisplay>().size(), 1);
         frmDisplay *reading = TopLevels<frmDisplay>().first();
         const QList<QPlainTextEdit *> boxes = reading->findChildren<QPlainTextEdit *>();

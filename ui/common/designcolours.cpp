@@ -2,14 +2,6 @@
 
 #include <QWidget>
 
-void SetColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    for (QPalette::ColorRole role : roles)
-        palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 void SetColours(QWidget *widget,
                 std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours)
 {

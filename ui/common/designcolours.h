@@ -21,9 +21,8 @@ inline constexpr QColor DarkGreen(0, 64, 0);
 inline constexpr QColor LightBlue(124, 165, 231);
 } // namespace DesignColour
 
-// Gives these roles of the widget's palette the colour, in every state.
-void SetColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles, const QColor &colour);
-// Several roles, each with its own colour, in one palette change: every
-// change is passed on to all of the widget's children.
+// The one way the forms set their colours: each role its colour, in every
+// state, in one palette change (every change is passed on to all of the
+// widget's children).
 void SetColours(QWidget *widget,
                 std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours);

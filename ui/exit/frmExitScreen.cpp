@@ -3,13 +3,13 @@
 
 #include "appicon.h"
 #include "catalogue.h"
-#include "centering.h"
 #include "designcolours.h"
-#include "designfonts.h"
 #include "fittext.h"
+#include "formsetup.h"
 #include "linklabels.h"
 #include "shutdown.h"
 #include "tellafriend.h"
+#include "version.h"
 #include "weblinks.h"
 
 #include <QCloseEvent>
@@ -33,27 +33,22 @@ frmExitScreen::frmExitScreen(QWidget *parent)
     , ui(std::make_unique<Ui::frmExitScreen>())
 {
     ui->setupUi(this);
-    ApplyDesignFonts(this);
-
     // Topmost, and shown without pulling the focus away from whatever the
     // user is doing; pages opened from here open behind it.
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
+    SetUpForm(this, Qt::Window | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(size());
 
     using namespace DesignColour;
-    SetColour(this, {QPalette::Window, QPalette::Base}, White);
-    SetColour(ui->Label2, {QPalette::Window}, White);
-    SetColour(ui->Check1, {QPalette::WindowText}, Blue);
-    for (QWidget *frame : {ui->Frame2, ui->Frame6}) {
-        SetColour(frame, {QPalette::Window}, Navy);
-        SetColour(frame, {QPalette::WindowText}, White);
-    }
-    SetColour(ui->Label3, {QPalette::WindowText}, White);
-    SetColour(ui->lblGoToHome, {QPalette::WindowText}, Yellow);
+    SetColours(this, {{QPalette::Window, White}, {QPalette::Base, White}});
+    SetColours(ui->Label2, {{QPalette::Window, White}});
+    SetColours(ui->Check1, {{QPalette::WindowText, Blue}});
+    for (QWidget *frame : {ui->Frame2, ui->Frame6})
+        SetColours(frame, {{QPalette::Window, Navy}, {QPalette::WindowText, White}});
+    SetColours(ui->Label3, {{QPalette::WindowText, White}});
+    SetColours(ui->lblGoToHome, {{QPalette::WindowText, Yellow}});
 
-    setWindowIcon(AppIcon());
     ui->Picture1->setPixmap(AppIcon().pixmap(32, 32));
+    ui->Label1->setText(QStringLiteral(GEMVARA_CAPTION));
     ui->Label2->setText(SupportText(SupportTextIndex()).value_or(QString()));
     ui->Label3->setText(SoftwaresCatalogueText());
     setMessageText(QStringLiteral("Your Message\r\n"));
@@ -77,8 +72,6 @@ frmExitScreen::frmExitScreen(QWidget *parent)
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::cmdSubmit_Click);
     connect(ui->Check1, &QCheckBox::clicked, this, &frmExitScreen::Check1_Click);
-
-    CenterOnScreen(this);
 }
 
 frmExitScreen::~frmExitScreen() = default;
@@ -166,7 +159,7 @@ void frmExitScreen::Check1_Click(bool ticked)
 
 void frmExitScreen::cmdSubmit_Click()
 {
-    ReferralFields &fields = Referral();
+    ReferralFields fields;
     fields.name = TrimBlanks(ui->txtName->text());
     fields.email = TrimBlanks(ui->txtEmail->text());
     fields.message = TrimBlanks(messageText());
@@ -177,7 +170,7 @@ void frmExitScreen::cmdSubmit_Click()
         ShowReferralMessage(this, *problem);
         return;
     }
-    SendReferral(this);
+    SendReferral(fields, this);
 }
 
 void frmExitScreen::cmdClose_Click()

@@ -15,6 +15,15 @@ class QPlainTextEdit;
 // The screen shown when the user leaves the program: support text,
 // links to the publisher and the refer-a-friend form. It stays above other
 // windows without taking the focus, and leaving it ends the program.
+//
+// Controls whose names say little:
+//   Picture1     the program icon
+//   Label1       the program's name and version
+//   Label2       one of the support texts, drawn at random
+//   Check1       "Click Here To Visit Orvanta Now", a link that unticks itself
+//   Frame2       the refer-a-friend form
+//   Frame6       the publisher's other programs: Label3 about them,
+//                lblGoToHome the link to them
 class frmExitScreen : public QWidget
 {
     Q_OBJECT

@@ -5,12 +5,6 @@
 
 #include <QUrl>
 
-ReferralFields &Referral()
-{
-    static ReferralFields fields;
-    return fields;
-}
-
 std::optional<QString> SubmissionProblem(const ReferralFields &fields)
 {
     if (fields.email == fields.friendEmail)
@@ -65,12 +59,13 @@ void ShowReferralMessage(QWidget *parent, const QString &text)
     ShowGemvaraMessage(parent, QMessageBox::Critical, text);
 }
 
-void SendReferral(QWidget *messageParent)
+QString SendReferral(const ReferralFields &fields, QWidget *messageParent)
 {
-    if (const auto problem = ReferralProblem(Referral())) {
+    if (const auto problem = ReferralProblem(fields)) {
         ShowReferralMessage(messageParent, *problem);
-        return;
+        return {};
     }
-    ReferralAddress() = BuildReferralAddress(ReferralPageAddress(), Referral(), ProductSiteRoot());
-    OpenReferralPage();
+    const QString address = BuildReferralAddress(ReferralPageAddress(), fields, ProductSiteRoot());
+    OpenWebPage(address);
+    return address;
 }

@@ -8,7 +8,7 @@
 
 class QWidget;
 
-// What the refer-a-friend form last submitted, trimmed of blanks.
+// What the refer-a-friend form submits, trimmed of blanks.
 struct ReferralFields
 {
     QString name;
@@ -17,9 +17,6 @@ struct ReferralFields
     QString friendName;
     QString friendEmail;
 };
-
-// The fields of the last submission; empty until the first one.
-ReferralFields &Referral();
 
 // The placeholders the refer-a-friend boxes show as their text.
 inline constexpr char NamePlaceholder[] = "Your Name";
@@ -43,9 +40,10 @@ std::optional<QString> ReferralProblem(const ReferralFields &fields);
 QString BuildReferralAddress(const QString &pageAddress, const ReferralFields &fields,
                              const QString &productRoot);
 
-// Checks Referral(); on a fault shows its message (a critical box over
-// messageParent), else builds ReferralAddress() and opens the page.
-void SendReferral(QWidget *messageParent = nullptr);
+// Checks the fields; on a fault shows its message (a critical box over
+// messageParent) and returns an empty text. Otherwise builds the referral
+// page's address, opens it and returns it.
+QString SendReferral(const ReferralFields &fields, QWidget *messageParent = nullptr);
 
 // The exit screen's message box: critical icon, OK, title "Gemvara".
 void ShowReferralMessage(QWidget *parent, const QString &text);

@@ -1,18 +1,17 @@
 #include "frmMain.h"
-
-#include "numerology.h"
 #include "ui_frmMain.h"
 
-#include "appicon.h"
-#include "catalogue.h"
-#include "centering.h"
 #include "designcolours.h"
-#include "designfonts.h"
-#include "fittext.h"
 #include "exitscreen.h"
+#include "formsetup.h"
 #include "frmAbout.h"
+#include "frmDisplay.h"
 #include "linklabels.h"
-#include "readingrequest.h"
+#include "messagebox.h"
+#include "numerology.h"
+#include "offerband.h"
+#include "reading.h"
+#include "validation.h"
 #include "weblinks.h"
 
 #include <QCloseEvent>
@@ -21,21 +20,19 @@
 #include <limits>
 
 frmMain::frmMain(QWidget *parent)
-    : QMainWindow(parent,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                      | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent)
     , ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
-    ApplyDesignFonts(this);
+    SetUpForm(this, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(AppIcon());
-    ApplyColours();
+    applyColours();
 
-    ui->Label61->setText(ForumAdvertisement());
-    FitTextToLabel(ui->Label61);
     // Both offers share one spot; the full-branding one starts in front.
-    ui->lblFullBrand->raise();
+    SetUpOfferBand(ui->Label61, DesignColour::Purple, ui->lblFullBrand, ui->lblCobrand,
+                   ui->lblFullBrand);
+    OnLabelClick(ui->Label2, [] { OpenFullBrandPage(); });
     // The three field captions fit their text exactly.
     for (QLabel *label : {ui->Label1, ui->Label4, ui->Label5})
         label->adjustSize();
@@ -64,31 +61,12 @@ frmMain::frmMain(QWidget *parent)
         box->installEventFilter(this);
         box->setMaxLength(std::numeric_limits<int>::max());
     }
-    OnLabelClick(ui->lblFullBrand, [] { OpenFullBrandPage(); });
-    OnLabelClick(ui->Label2, [] { OpenFullBrandPage(); });
-    OnLabelClick(ui->lblCobrand, [] { OpenCoBrandPage(); });
-    OnLabelClick(ui->Label61, [] { OpenHomePage(); });
 
     Form_Load();
-
-    // Nothing is laid out: the window is exactly the menu bar over the
-    // fixed client area.
-    setFixedSize(ui->centralwidget->width(),
-                 ui->centralwidget->minimumHeight() + menuBar()->sizeHint().height());
-    CenterOnScreen(this);
     ui->txtFirstName->setFocus();
 }
 
 frmMain::~frmMain() = default;
-
-QLineEdit *frmMain::txtFirstName() const { return ui->txtFirstName; }
-QLineEdit *frmMain::txtMiddleName() const { return ui->txtMiddleName; }
-QLineEdit *frmMain::txtLastName() const { return ui->txtLastName; }
-QComboBox *frmMain::cboDate() const { return ui->cboDate; }
-QComboBox *frmMain::cboMonth() const { return ui->cboMonth; }
-QComboBox *frmMain::cboYear() const { return ui->cboYear; }
-QLabel *frmMain::lblFullBrand() const { return ui->lblFullBrand; }
-QLabel *frmMain::lblCobrand() const { return ui->lblCobrand; }
 
 void frmMain::Form_Load()
 {
@@ -107,25 +85,22 @@ void frmMain::Form_Load()
     ui->cboYear->setCurrentIndex(0);
 }
 
-void frmMain::ApplyColours()
+void frmMain::applyColours()
 {
     using namespace DesignColour;
     const QColor face = palette().color(QPalette::Button);
 
     ui->centralwidget->setAutoFillBackground(true);
-    SetColour(ui->centralwidget, {QPalette::Window}, face);
+    SetColours(ui->centralwidget, {{QPalette::Window, face}});
 
     // The group box caption is drawn in the text colour on some styles and
     // in the window-text colour on others.
-    SetColour(ui->fraName, {QPalette::WindowText, QPalette::Text}, Purple);
+    SetColours(ui->fraName, {{QPalette::WindowText, Purple}, {QPalette::Text, Purple}});
     SetColours(ui->fraBirthDay, {{QPalette::WindowText, palette().color(QPalette::WindowText)},
                                  {QPalette::Text, palette().color(QPalette::Text)}});
 
-    // One palette change per control where a control takes several colours.
-    for (QLabel *label : {ui->lblFullBrand, ui->lblCobrand})
-        SetColours(label, {{QPalette::WindowText, Purple}, {QPalette::Window, face}});
-    for (QLabel *label : {ui->Label61, ui->Label1, ui->Label4, ui->Label5})
-        SetColour(label, {QPalette::WindowText}, Purple);
+    for (QLabel *label : {ui->Label1, ui->Label4, ui->Label5})
+        SetColours(label, {{QPalette::WindowText, Purple}});
     SetColours(ui->Label2, {{QPalette::WindowText, DarkGreen}, {QPalette::Window, face}});
 
     for (QLineEdit *box : {ui->txtFirstName, ui->txtMiddleName, ui->txtLastName})
@@ -133,12 +108,66 @@ void frmMain::ApplyColours()
     for (QComboBox *list : {ui->cboMonth, ui->cboDate, ui->cboYear})
         SetColours(list, {{QPalette::Text, Magenta}, {QPalette::ButtonText, Magenta},
                           {QPalette::Base, face}, {QPalette::Button, face}});
-    SetColour(ui->cmdExit, {QPalette::Button, QPalette::Window}, LightBlue);
+    SetColours(ui->cmdExit, {{QPalette::Button, LightBlue}, {QPalette::Window, LightBlue}});
+}
+
+void frmMain::showCoBrandChoice(qint16 n)
+{
+    if (n == 1 || n == 3 || n == 5)
+        ui->lblCobrand->raise();
+    else if (n == 2 || n == 4 || n == 6)
+        ui->lblFullBrand->raise();
+}
+
+bool frmMain::validateInput()
+{
+    const std::optional<InputProblem> problem = InputProblemOf({
+        .firstName = ui->txtFirstName->text(),
+        .lastName = ui->txtLastName->text(),
+        .dayText = ui->cboDate->currentText(),
+        .monthName = ui->cboMonth->currentText(),
+        .yearText = ui->cboYear->currentText(),
+        .dayIndex = ui->cboDate->currentIndex(),
+        .monthIndex = ui->cboMonth->currentIndex(),
+    });
+    if (!problem)
+        return true;
+    ShowGemvaraMessage(this, QMessageBox::Information, problem->message);
+    QWidget *focus = nullptr;
+    switch (problem->focus) {
+    case InputField::FirstName: focus = ui->txtFirstName; break;
+    case InputField::LastName: focus = ui->txtLastName; break;
+    case InputField::Day: focus = ui->cboDate; break;
+    case InputField::Month: focus = ui->cboMonth; break;
+    case InputField::Year: focus = ui->cboYear; break;
+    case InputField::None: break;
+    }
+    if (focus)
+        focus->setFocus();
+    return false;
 }
 
 void frmMain::cmdNext_Click()
 {
-    RunReadingRequest(this);
+    if (!validateInput())
+        return;
+
+    // A new window for every reading, filled while it is still hidden, so
+    // nothing of an earlier reading stays.
+    auto *display = new frmDisplay;
+    display->showReading(ComputeReading(ui->cboDate->currentText(), ui->cboMonth->currentText(),
+                                        ui->cboYear->currentText()));
+    // Closing it leaves the exit screen up; Back then puts this window,
+    // with its input as the user left it, in the exit screen's place.
+    connect(display, &frmDisplay::closed, display, &ShowExitScreen);
+    connect(display, &frmDisplay::back, this, &QWidget::show);
+    connect(display, &frmDisplay::back, display, &HideExitScreen);
+
+    hide();
+    display->show();
+    // The reading window is to be the only one on screen; the first call
+    // also loads the exit screen, hidden.
+    HideExitScreen();
 }
 
 void frmMain::cmdExit_Click()
@@ -163,12 +192,12 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (UpperCaseFilter(watched, event))
+    if (upperCaseFilter(watched, event))
         return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool frmMain::UpperCaseFilter(QObject *watched, QEvent *event)
+bool frmMain::upperCaseFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress
         || (watched != ui->txtFirstName && watched != ui->txtMiddleName

@@ -4,16 +4,24 @@
 
 #include <memory>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace Ui {
 class frmMain;
 }
 
-// The window where the user types a name and picks a date of birth.
+// The window where the user types a name and picks a date of birth, and
+// asks for a reading.
+//
+// Controls whose names say little:
+//   Label61        the forum advertisement link at the top
+//   Label1/4/5     the captions of the first, middle and last name boxes
+//   Label2         the line about gemstones, a link to the full-branding offer
+//   fraName        the frame round the name boxes
+//   fraBirthDay    the frame round the date lists and cmdNext
+//   cboDate        the day of birth
+//   cmdNext        "Get My Gemvara Reading"
+//   lblFullBrand, lblCobrand  the two offers sharing the bottom band
+//   nuFile         the File menu
+//   mkmoney        "Make Money Online", switched off
 class frmMain : public QMainWindow
 {
     Q_OBJECT
@@ -21,16 +29,17 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // The controls other parts of the program read or drive.
-    QLineEdit *txtFirstName() const;
-    QLineEdit *txtMiddleName() const;
-    QLineEdit *txtLastName() const;
-    QComboBox *cboDate() const;
-    QComboBox *cboMonth() const;
-    QComboBox *cboYear() const;
-    QLabel *lblFullBrand() const;
-    QLabel *lblCobrand() const;
+    // Puts the offer that the co-brand draw's number n picks in front:
+    // 1, 3, 5 the co-branding one, 2, 4, 6 the full-branding one; anything
+    // else leaves the stacking as it is.
+    void showCoBrandChoice(qint16 n);
 
+    // Checks the names and the date. On the first problem it tells the user
+    // in a message box, moves the focus where it helps and returns false;
+    // true when the input may be used for a reading.
+    bool validateInput();
+
+    // "Get My Gemvara Reading": a new reading window in place of this one.
     void cmdNext_Click();
     void cmdExit_Click();
 
@@ -40,9 +49,9 @@ protected:
 
 private:
     void Form_Load();
-    void ApplyColours();
     void mnuAbout_Click();
-    bool UpperCaseFilter(QObject *watched, QEvent *event);
+    void applyColours();
+    bool upperCaseFilter(QObject *watched, QEvent *event);
 
     std::unique_ptr<Ui::frmMain> ui;
 };

@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QLabel>
 #include <QPointer>
 #include <QRandomGenerator>
 
@@ -32,8 +31,6 @@ QRandomGenerator &Random()
     static QRandomGenerator random;
     return random;
 }
-
-qint16 intCoBrandRandomNumber = 0;
 
 // A single-precision value in [0, 1): 24 random bits, so it can never
 // round up to 1.
@@ -56,25 +53,12 @@ qint16 CoBrandNumberFor(float r)
     return qint16(std::nearbyint(scaled));
 }
 
-void ShowCoBrandChoice(frmMain *main, qint16 n)
+qint16 CoBrand_Randomize(frmMain *main)
 {
-    if (!main)
-        return;
-    if (n == 1 || n == 3 || n == 5)
-        main->lblCobrand()->raise();
-    else if (n == 2 || n == 4 || n == 6)
-        main->lblFullBrand()->raise();
-}
-
-qint16 CoBrandRandomNumber()
-{
-    return intCoBrandRandomNumber;
-}
-
-void CoBrand_Randomize()
-{
-    intCoBrandRandomNumber = CoBrandNumberFor(NextSingle());
-    ShowCoBrandChoice(Main(), intCoBrandRandomNumber);
+    const qint16 n = CoBrandNumberFor(NextSingle());
+    if (main)
+        main->showCoBrandChoice(n);
+    return n;
 }
 
 void SetUpApplication()
@@ -102,5 +86,5 @@ void StartApplication()
         Main() = new frmMain;
         Main()->show();
     }
-    CoBrand_Randomize();
+    CoBrand_Randomize(Main());
 }

@@ -20,15 +20,10 @@ void StartApplication();
 // has left it (it is never created a second time).
 frmMain *MainWindow();
 
-// Puts one of the main window's two overlapping offers in front, by a
-// random draw. Called once by StartApplication.
-void CoBrand_Randomize();
+// Draws a number for the main window's two overlapping offers, puts the
+// one it picks in front (see frmMain::showCoBrandChoice) and returns it.
+// Called once by StartApplication.
+qint16 CoBrand_Randomize(frmMain *main);
 
 // The draw: r in [0, 1) to 1..7, the ends half as likely as the middle.
 qint16 CoBrandNumberFor(float r);
-// Shows the offer that number n picks on the given window: 1, 3, 5 the
-// co-branding one, 2, 4, 6 the full-branding one, anything else leaves
-// the stacking as it is.
-void ShowCoBrandChoice(frmMain *main, qint16 n);
-// What the last draw gave; 0 before CoBrand_Randomize ran.
-qint16 CoBrandRandomNumber();

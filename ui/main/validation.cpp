@@ -1,19 +1,10 @@
 #include "validation.h"
 
-#include "frmMain.h"
-#include "messagebox.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-
 namespace {
 
-bool Refuse(frmMain *main, const QString &message, QWidget *focus = nullptr)
+InputProblem Problem(const char *message, InputField focus = InputField::None)
 {
-    ShowGemvaraMessage(main, QMessageBox::Information, message);
-    if (focus)
-        focus->setFocus();
-    return false;
+    return InputProblem{QString::fromLatin1(message), focus};
 }
 
 // Gregorian: 1900 had no 29 February, 2000 did.
@@ -24,33 +15,30 @@ bool IsLeapYear(int year)
 
 } // namespace
 
-bool ValidateInput(frmMain *main)
+std::optional<InputProblem> InputProblemOf(const EnteredInput &input)
 {
-    if (!main)
-        return false;
-
     // Only truly empty fields count; a name of blanks is accepted.
-    if (main->txtFirstName()->text().isEmpty())
-        return Refuse(main, QStringLiteral("Please Enter Your First Name"), main->txtFirstName());
-    if (main->txtLastName()->text().isEmpty())
-        return Refuse(main, QStringLiteral("Please Enter Your Last Name"), main->txtLastName());
-    if (main->cboDate()->currentText().isEmpty())
-        return Refuse(main, QStringLiteral("Please Specify Your Birth Date"), main->cboDate());
-    if (main->cboMonth()->currentText().isEmpty())
-        return Refuse(main, QStringLiteral("Please Specify Your Birth Month"), main->cboMonth());
-    if (main->cboYear()->currentText().isEmpty())
-        return Refuse(main, QStringLiteral("Please Specify Your Birth Year"), main->cboYear());
+    if (input.firstName.isEmpty())
+        return Problem("Please Enter Your First Name", InputField::FirstName);
+    if (input.lastName.isEmpty())
+        return Problem("Please Enter Your Last Name", InputField::LastName);
+    if (input.dayText.isEmpty())
+        return Problem("Please Specify Your Birth Date", InputField::Day);
+    if (input.monthName.isEmpty())
+        return Problem("Please Specify Your Birth Month", InputField::Month);
+    if (input.yearText.isEmpty())
+        return Problem("Please Specify Your Birth Year", InputField::Year);
 
-    const int day = main->cboDate()->currentIndex();   // 0 is the 1st
-    const int month = main->cboMonth()->currentIndex(); // 0 is January
-    const int year = main->cboYear()->currentText().toInt();
+    const int day = input.dayIndex;     // 0 is the 1st
+    const int month = input.monthIndex; // 0 is January
+    const int year = input.yearText.toInt();
 
     if (month == 1) {
         const int firstBadDay = IsLeapYear(year) ? 29 : 28;
         if (day >= firstBadDay)
-            return Refuse(main, QStringLiteral("Please Enter Correct Date Or Month!"));
+            return Problem("Please Enter Correct Date Or Month!");
     }
     if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30)
-        return Refuse(main, QStringLiteral("Please Enter Correct Date Or Month !"));
-    return true;
+        return Problem("Please Enter Correct Date Or Month !");
+    return std::nullopt;
 }

@@ -1,8 +1,32 @@
 #pragma once
 
-class frmMain;
+#include <QString>
 
-// Checks the main window's names and date in a fixed order. On the first
-// fault it tells the user in a message box, moves the focus where it helps
-// and returns false; true when the input may be used for a reading.
-bool ValidateInput(frmMain *main);
+#include <optional>
+
+// What the main window holds when a reading is asked for: the texts of the
+// name boxes and of the three lists, and the day's and month's positions
+// in their lists (0 for the first entry, -1 for none).
+struct EnteredInput
+{
+    QString firstName;
+    QString lastName;
+    QString dayText;
+    QString monthName;
+    QString yearText;
+    int dayIndex = -1;
+    int monthIndex = -1;
+};
+
+// The control that gets the focus with a problem's message.
+enum class InputField { None, FirstName, LastName, Day, Month, Year };
+
+struct InputProblem
+{
+    QString message;
+    InputField focus = InputField::None;
+};
+
+// The main window's checks on names and date, in a fixed order; the first
+// that fails is the problem. Nothing when the input may be used for a reading.
+std::optional<InputProblem> InputProblemOf(const EnteredInput &input);

@@ -1,40 +1,26 @@
 #include "frmDisplay.h"
 #include "ui_frmDisplay.h"
 
-#include "appicon.h"
-#include "catalogue.h"
-#include "centering.h"
-#include "designcolours.h"
 #include "clipboardguard.h"
-#include "designfonts.h"
+#include "designcolours.h"
 #include "fittext.h"
-#include "exitscreen.h"
+#include "formsetup.h"
 #include "gempictures.h"
 #include "lightlook.h"
-#include "linklabels.h"
-#include "weblinks.h"
+#include "offerband.h"
+#include "reading.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QTabBar>
+#include <QTextCursor>
 
 namespace {
 
 // Blue sapphire: what the picture box shows until a reading sets it.
 constexpr qint16 PlaceholderPicture = 2;
-
-// Read-only look of every text box: magenta text on the button face.
-void StyleTextBox(QPlainTextEdit *box, const QColor &face)
-{
-    QPalette palette = box->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Base, face);
-        palette.setColor(group, QPalette::Text, DesignColour::Magenta);
-    }
-    box->setPalette(palette);
-}
 
 // Tabs 18 pixels high, the rest as the application style draws it. A style
 // sheet did the same, but it cost a good part of every reading: each new
@@ -66,6 +52,16 @@ QStyle *LowTabs()
     return style;
 }
 
+// Inserts at the caret of the still empty box, then takes the caret back
+// to the start so the box opens on the beginning of the text.
+void PutInto(QPlainTextEdit *box, const QString &text)
+{
+    box->insertPlainText(text);
+    QTextCursor caret = box->textCursor();
+    caret.setPosition(0);
+    box->setTextCursor(caret);
+}
+
 } // namespace
 
 frmDisplay::frmDisplay(QWidget *parent)
@@ -76,13 +72,9 @@ frmDisplay::frmDisplay(QWidget *parent)
     // before the button; the form orders only the button and the boxes,
     // since ordering a tab control explicitly splits the focus chain.
     ui->setupUi(this);
-    ApplyDesignFonts(this);
-
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(496, 360);
-    setWindowIcon(AppIcon());
+    SetUpForm(this, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                        | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose);
     // The program ends from the exit screen only, never because this
     // window happened to be the last one on screen.
@@ -91,13 +83,13 @@ frmDisplay::frmDisplay(QWidget *parent)
     // Text colours through the palette: a style sheet on each label costs
     // parsing and polishing at every reading.
     using namespace DesignColour;
-    for (QLabel *label : {ui->Label61, ui->Label2, ui->Label3})
-        SetColour(label, {QPalette::WindowText}, DarkPurple);
+    for (QLabel *label : {ui->Label2, ui->Label3})
+        SetColours(label, {{QPalette::WindowText, DarkPurple}});
     for (QLabel *label : {ui->Label1, ui->Label4, ui->Label5, ui->Label6, ui->Label7})
-        SetColour(label, {QPalette::WindowText}, DarkGreen);
-    for (QLabel *label : {ui->lblLifePathNumber, ui->lblBirthdayNumber, ui->lblFullBrand, ui->lblCobrand})
-        SetColour(label, {QPalette::WindowText}, Purple);
-    SetColour(ui->lblGemstoneName, {QPalette::WindowText}, Magenta);
+        SetColours(label, {{QPalette::WindowText, DarkGreen}});
+    for (QLabel *label : {ui->lblLifePathNumber, ui->lblBirthdayNumber})
+        SetColours(label, {{QPalette::WindowText, Purple}});
+    SetColours(ui->lblGemstoneName, {{QPalette::WindowText, Magenta}});
 
     // The pages begin 24 pixels below the top of the tab control; a low
     // tab row keeps the frames on them clear of it.
@@ -105,15 +97,15 @@ frmDisplay::frmDisplay(QWidget *parent)
     for (int i = 0; i < ui->SSTab1->count(); ++i)
         ui->SSTab1->tabBar()->setTabTextColor(i, Magenta);
 
-
     // The window's own background is the face itself, so no second grey
     // shows around the boxes where a style's window colour differs.
     const QColor face = palette().color(QPalette::Button);
-    SetColour(this, {QPalette::Window}, face);
+    SetColours(this, {{QPalette::Window, face}});
+    // Read-only look of every text box: magenta text on the button face.
     for (QPlainTextEdit *box : {ui->txtLifeJourneyNumberDisplay, ui->txtLifeJourneyNumberDisplayDesc,
                                 ui->txtBirthdayNumberDisplay, ui->txtBirthdayNumberDisplayDesc,
                                 ui->txtGemstoneDesc})
-        StyleTextBox(box, face);
+        SetColours(box, {{QPalette::Base, face}, {QPalette::Text, Magenta}});
 
     // The significance texts and the gemstone description may not be
     // copied; the two interpretations may.
@@ -121,52 +113,44 @@ frmDisplay::frmDisplay(QWidget *parent)
     GuardClipboard(ui->txtBirthdayNumberDisplay);
     GuardClipboard(ui->txtGemstoneDesc);
 
-    ui->Label61->setText(ForumAdvertisement());
-    for (QLabel *label : {ui->Label61, ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5,
-                          ui->Label6, ui->Label7})
+    for (QLabel *label : {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6,
+                          ui->Label7})
         FitTextToLabel(label);
     ui->picGem->setPixmap(GemPicture(PlaceholderPicture));
 
-    // Co-branding covers the full-branding offer and takes every click;
-    // both are opaque so the covered text does not show through.
-    ui->lblCobrand->raise();
-    for (QLabel *offer : {ui->lblCobrand, ui->lblFullBrand}) {
-        QPalette palette = offer->palette();
-        palette.setColor(QPalette::Window, face);
-        offer->setPalette(palette);
-        offer->setAutoFillBackground(true);
-    }
-    OnLabelClick(ui->Label61, [] { OpenHomePage(); });
-    OnLabelClick(ui->lblCobrand, [] { OpenCoBrandPage(); });
-    OnLabelClick(ui->lblFullBrand, [] { OpenFullBrandPage(); });
+    // Co-branding covers the full-branding offer and takes every click.
+    SetUpOfferBand(ui->Label61, DarkPurple, ui->lblFullBrand, ui->lblCobrand, ui->lblCobrand);
     connect(ui->cmdback, &QPushButton::clicked, this, &frmDisplay::cmdback_Click);
 
-    CenterOnScreen(this);
     ui->SSTab1->setFocus();
 }
 
 frmDisplay::~frmDisplay() = default;
 
-void frmDisplay::setMainWindow(QWidget *mainWindow) { m_mainWindow = mainWindow; }
+void frmDisplay::showReading(const Reading &reading)
+{
+    ui->lblLifePathNumber->setText(QString::number(reading.lifePathNumber));
+    PutInto(ui->txtLifeJourneyNumberDisplay, reading.lifePathSignificance);
+    PutInto(ui->txtLifeJourneyNumberDisplayDesc, reading.lifePathText);
 
-QTabWidget *frmDisplay::SSTab1() const { return ui->SSTab1; }
-QLabel *frmDisplay::lblLifePathNumber() const { return ui->lblLifePathNumber; }
-QPlainTextEdit *frmDisplay::txtLifeJourneyNumberDisplay() const { return ui->txtLifeJourneyNumberDisplay; }
-QPlainTextEdit *frmDisplay::txtLifeJourneyNumberDisplayDesc() const { return ui->txtLifeJourneyNumberDisplayDesc; }
-QLabel *frmDisplay::lblBirthdayNumber() const { return ui->lblBirthdayNumber; }
-QPlainTextEdit *frmDisplay::txtBirthdayNumberDisplay() const { return ui->txtBirthdayNumberDisplay; }
-QPlainTextEdit *frmDisplay::txtBirthdayNumberDisplayDesc() const { return ui->txtBirthdayNumberDisplayDesc; }
-QLabel *frmDisplay::lblGemstoneName() const { return ui->lblGemstoneName; }
-QPlainTextEdit *frmDisplay::txtGemstoneDesc() const { return ui->txtGemstoneDesc; }
-QLabel *frmDisplay::picGem() const { return ui->picGem; }
+    ui->lblBirthdayNumber->setText(QString::number(reading.birthdayNumber));
+    PutInto(ui->txtBirthdayNumberDisplay, reading.birthdaySignificance);
+    PutInto(ui->txtBirthdayNumberDisplayDesc, reading.birthdayText);
+
+    if (reading.gemName.isEmpty())
+        return;
+    ui->lblGemstoneName->setText(reading.gemName);
+    ui->txtGemstoneDesc->setPlainText(reading.gemDescription);
+    // A picture that cannot be had leaves the placeholder.
+    const QPixmap picture = GemPicture(reading.gemPicture);
+    if (!picture.isNull())
+        ui->picGem->setPixmap(picture);
+}
 
 void frmDisplay::cmdback_Click()
 {
-    // Closing shows the exit screen; the main window then takes its place.
     close();
-    if (m_mainWindow)
-        m_mainWindow->show();
-    HideExitScreen();
+    emit back();
 }
 
 void frmDisplay::showEvent(QShowEvent *event)
@@ -174,7 +158,7 @@ void frmDisplay::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_pagesPlaced) {
         m_pagesPlaced = true;
-        PlacePageControls();
+        placePageControls();
         ui->SSTab1->setFocus();
     }
 }
@@ -183,7 +167,7 @@ void frmDisplay::showEvent(QShowEvent *event)
 // corner, as the layout was drawn. Qt puts the pages below the tab row,
 // and how far below depends on the style, so the offset is taken off once
 // the tab control has laid its pages out.
-void frmDisplay::PlacePageControls()
+void frmDisplay::placePageControls()
 {
     QWidget *current = ui->SSTab1->currentWidget();
     if (!current)
@@ -200,6 +184,6 @@ void frmDisplay::PlacePageControls()
 
 void frmDisplay::closeEvent(QCloseEvent *event)
 {
-    ShowExitScreen();
     event->accept();
+    emit closed();
 }

@@ -1,21 +1,28 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
-class QLabel;
-class QPlainTextEdit;
-class QTabWidget;
+struct Reading;
 
 namespace Ui {
 class frmDisplay;
 }
 
 // The window that shows one reading on three tabs. A new one is made for
-// every reading; every way of closing it destroys it and brings up the
-// exit screen.
+// every reading; every way of closing it destroys it. Whoever opens it
+// decides what comes next, through its two signals.
+//
+// Controls whose names say little:
+//   Label61     the forum advertisement link at the top
+//   Label1      the heading over the tabs
+//   Label2/3    the gemstone page's headings over the name and description
+//   Label4/5    the life path page's headings over the two texts
+//   Label6/7    the birthday page's headings over the two texts
+//   SSTab1      the three pages: life path, birthday, gemstone
+//   picGem      the gemstone's picture
+//   lblFullBrand, lblCobrand  the two offers sharing the bottom band
 class frmDisplay : public QWidget
 {
     Q_OBJECT
@@ -23,32 +30,27 @@ public:
     explicit frmDisplay(QWidget *parent = nullptr);
     ~frmDisplay() override;
 
-    // The window that "Back" shows again. It is only hidden while the
-    // reading is up, never destroyed, so it comes back with its input.
-    void setMainWindow(QWidget *mainWindow);
+    // Writes the reading into a window that shows none yet: the numbers,
+    // each significance before its interpretation, then the gemstone's
+    // name, description and picture. Every write to a guarded box empties
+    // the clipboard, and every box opens at its first line. A reading
+    // without a gemstone leaves the gemstone page as it is.
+    void showReading(const Reading &reading);
 
-    // The controls a reading is written into.
-    QTabWidget *SSTab1() const;
-    QLabel *lblLifePathNumber() const;
-    QPlainTextEdit *txtLifeJourneyNumberDisplay() const;
-    QPlainTextEdit *txtLifeJourneyNumberDisplayDesc() const;
-    QLabel *lblBirthdayNumber() const;
-    QPlainTextEdit *txtBirthdayNumberDisplay() const;
-    QPlainTextEdit *txtBirthdayNumberDisplayDesc() const;
-    QLabel *lblGemstoneName() const;
-    QPlainTextEdit *txtGemstoneDesc() const;
-    QLabel *picGem() const;
-
-    void cmdback_Click();
+signals:
+    // The window has been closed, however that happened.
+    void closed();
+    // "Back" was pressed; closed() has been emitted just before.
+    void back();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void PlacePageControls();
+    void cmdback_Click();
+    void placePageControls();
 
     std::unique_ptr<Ui::frmDisplay> ui;
-    QPointer<QWidget> m_mainWindow;
     bool m_pagesPlaced = false;
 };

@@ -273,7 +273,6 @@ private slots:
         box("txtEmail")->setText(email);
         box("txtFriendName")->setText(friendName);
         box("txtFriendEmail")->setText(friendEmail);
-        ReferralAddress().clear();
 
         UrlRecorder urls;
         MessageBoxWatcher boxes;

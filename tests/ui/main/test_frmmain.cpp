@@ -300,19 +300,19 @@ void TestFrmMain::listsFilledAndFirstSelected()
             all << list->itemText(i);
         return all;
     };
-    QCOMPARE(entries(m_main->cboDate()), days);
-    QCOMPARE(entries(m_main->cboMonth()), CalendarMonths());
-    QCOMPARE(entries(m_main->cboYear()), years);
-    QCOMPARE(m_main->cboDate()->currentText(), QStringLiteral("1"));
-    QCOMPARE(m_main->cboMonth()->currentText(), QStringLiteral("January"));
-    QCOMPARE(m_main->cboYear()->currentText(), QStringLiteral("1900"));
-    for (QLineEdit *box : {m_main->txtFirstName(), m_main->txtMiddleName(), m_main->txtLastName()})
+    QCOMPARE(entries(Child<QComboBox>(m_main, "cboDate")), days);
+    QCOMPARE(entries(Child<QComboBox>(m_main, "cboMonth")), CalendarMonths());
+    QCOMPARE(entries(Child<QComboBox>(m_main, "cboYear")), years);
+    QCOMPARE(Child<QComboBox>(m_main, "cboDate")->currentText(), QStringLiteral("1"));
+    QCOMPARE(Child<QComboBox>(m_main, "cboMonth")->currentText(), QStringLiteral("January"));
+    QCOMPARE(Child<QComboBox>(m_main, "cboYear")->currentText(), QStringLiteral("1900"));
+    for (QLineEdit *box : {Child<QLineEdit>(m_main, "txtFirstName"), Child<QLineEdit>(m_main, "txtMiddleName"), Child<QLineEdit>(m_main, "txtLastName")})
         QVERIFY(box->text().isEmpty());
 }
 
 void TestFrmMain::listsCannotBeEdited()
 {
-    for (QComboBox *list : {m_main->cboDate(), m_main->cboMonth(), m_main->cboYear()}) {
+    for (QComboBox *list : {Child<QComboBox>(m_main, "cboDate"), Child<QComboBox>(m_main, "cboMonth"), Child<QComboBox>(m_main, "cboYear")}) {
         QVERIFY(!list->isEditable());
         list->setFocus();
         const QString before = list->currentText();
@@ -323,7 +323,7 @@ void TestFrmMain::listsCannotBeEdited()
 
 void TestFrmMain::startsWithFocusAndTabOrder()
 {
-    QCOMPARE(QApplication::focusWidget(), m_main->txtFirstName());
+    QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(m_main, "txtFirstName"));
     const QStringList order{"txtMiddleName", "txtLastName", "cboMonth", "cboDate",
                             "cboYear",       "cmdNext",     "txtFirstName"};
     for (const QString &name : order) {
@@ -379,7 +379,7 @@ void TestFrmMain::upperCaseFilter()
 void TestFrmMain::pastedTextKeepsItsCase()
 {
     QApplication::clipboard()->setText(QStringLiteral("lower case"));
-    for (QLineEdit *edit : {m_main->txtFirstName(), m_main->txtLastName()}) {
+    for (QLineEdit *edit : {Child<QLineEdit>(m_main, "txtFirstName"), Child<QLineEdit>(m_main, "txtLastName")}) {
         edit->setFocus();
         QTest::keyClicks(edit, QStringLiteral("ab"));
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
@@ -471,13 +471,13 @@ void TestFrmMain::accessKeys()
     QFETCH(QString, address);
 
     UrlRecorder pages;
-    QTest::keyClick(m_main->txtFirstName(), Qt::Key(menuKey), Qt::AltModifier);
+    QTest::keyClick(Child<QLineEdit>(m_main, "txtFirstName"), Qt::Key(menuKey), Qt::AltModifier);
     if (entryKey) {
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key(entryKey));
     }
     QTRY_COMPARE(pages.addresses(), QStringList{address});
-    QVERIFY(m_main->txtFirstName()->text().isEmpty());
+    QVERIFY(Child<QLineEdit>(m_main, "txtFirstName")->text().isEmpty());
 }
 
 void TestFrmMain::disabledEntryNeverOpensAPage()
@@ -509,11 +509,11 @@ void TestFrmMain::frontLabelDecidesThePage()
     QFETCH(QString, address);
 
     if (cobrandInFront)
-        m_main->lblCobrand()->raise();
+        Child<QLabel>(m_main, "lblCobrand")->raise();
     UrlRecorder pages;
     // Click where the two offers overlap, through the window system, which
     // hands the click to whichever label is in front.
-    QLabel *full = m_main->lblFullBrand();
+    QLabel *full = Child<QLabel>(m_main, "lblFullBrand");
     const QPoint spot = full->mapTo(m_main, full->rect().center());
     QTest::mouseClick(m_main->windowHandle(), Qt::LeftButton, {}, spot);
     QCOMPARE(pages.addresses(), QStringList{address});
@@ -547,14 +547,14 @@ void TestFrmMain::readingEntryValidatesLikeTheButton()
 {
     for (const char *trigger : {"cmdNext", "mnuNext"}) {
         MessageBoxWatcher boxes;
-        m_main->cboYear()->setFocus();
+        Child<QComboBox>(m_main, "cboYear")->setFocus();
         if (qstrcmp(trigger, "cmdNext") == 0)
             QTest::mouseClick(Control<QPushButton>(trigger), Qt::LeftButton);
         else
             Action(trigger)->trigger();
         QCOMPARE(boxes.count(), 1);
         QVERIFY(IsGemvaraInfoBox(boxes.last(), QStringLiteral("Please Enter Your First Name")));
-        QCOMPARE(m_main->focusWidget(), m_main->txtFirstName());
+        QCOMPARE(m_main->focusWidget(), Child<QLineEdit>(m_main, "txtFirstName"));
     }
 }
 
@@ -572,7 +572,7 @@ void TestFrmMain::exitRemovesTheWindow()
 
     QApplication::setQuitOnLastWindowClosed(false);
     QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
-    m_main->txtFirstName()->setText(QStringLiteral("TYPED"));
+    Child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("TYPED"));
     if (how == QLatin1String("cmdExit"))
         m_main->cmdExit_Click();
     else if (how == QLatin1String("mnuExit"))

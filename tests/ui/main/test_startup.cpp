@@ -4,6 +4,7 @@
 #include "messageboxwatcher.h"
 #include "shutdown.h"
 #include "testmain.h"
+#include "widgethelpers.h"
 #include "updatereminder.h"
 #include "urlrecorder.h"
 #include "weblinks.h"
@@ -137,12 +138,12 @@ void TestStartup::offerInFront()
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     if (cobrandFirst)
-        main.lblCobrand()->raise();
+        Child<QLabel>(&main, "lblCobrand")->raise();
 
-    ShowCoBrandChoice(&main, qint16(n));
+    main.showCoBrandChoice(qint16(n));
 
-    QLabel *front = cobrandAfter ? main.lblCobrand() : main.lblFullBrand();
-    QLabel *full = main.lblFullBrand();
+    QLabel *front = cobrandAfter ? Child<QLabel>(&main, "lblCobrand") : Child<QLabel>(&main, "lblFullBrand");
+    QLabel *full = Child<QLabel>(&main, "lblFullBrand");
     QCOMPARE(full->parentWidget()->childAt(full->geometry().center()), front);
 
     // The user's click lands on the front one only.
@@ -170,9 +171,8 @@ void TestStartup::secondCopyGivesWay()
     QCOMPARE(boxes.count(), 1);
     QVERIFY(IsGemvaraInfoBox(boxes.last(), QStringLiteral("Application is already running")));
     QCOMPARE(boxes.last().defaultButton, QMessageBox::Ok);
-    // Nothing else ran: no window, no reminder, no draw.
+    // Nothing else ran: no window (so no draw to show), no reminder.
     QVERIFY(!MainWindow());
-    QCOMPARE(int(CoBrandRandomNumber()), 0);
     QVERIFY(Store().allKeys().isEmpty());
     // The first copy keeps its lock.
     QVERIFY(other.isLocked());
@@ -193,11 +193,16 @@ void TestStartup::firstCopyStarts()
     QVERIFY(main->isVisible());
     QCOMPARE(main->windowTitle(), QStringLiteral("Gemvara v1.0"));
 
-    const int n = CoBrandRandomNumber();
+    // Start-up drew once and put one offer in front; a draw returns its
+    // number and shows it on the window.
+    QLabel *full = Child<QLabel>(main, "lblFullBrand");
+    QLabel *cobrand = Child<QLabel>(main, "lblCobrand");
+    const auto front = [full] { return full->parentWidget()->childAt(full->geometry().center()); };
+    QWidget *before = front();
+    QVERIFY(before == full || before == cobrand);
+    const int n = CoBrand_Randomize(main);
     QVERIFY(n >= 1 && n <= 7);
-    QLabel *full = main->lblFullBrand();
-    QLabel *expected = (n % 2 == 1 && n != 7) ? main->lblCobrand() : full;
-    QCOMPARE(full->parentWidget()->childAt(full->geometry().center()), expected);
+    QCOMPARE(front(), n == 7 ? before : (n % 2 == 1 ? cobrand : full));
 
     // This copy now holds the lock.
     QLockFile other(LockPath());

@@ -1,8 +1,8 @@
 #include "frmMain.h"
-#include "validation.h"
 
 #include "messageboxwatcher.h"
 #include "testmain.h"
+#include "widgethelpers.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -93,16 +93,16 @@ void TestValidation::checks()
     QFETCH(QString, message);
     QFETCH(QString, focus);
 
-    m_main->txtFirstName()->setText(first);
-    m_main->txtLastName()->setText(last);
-    m_main->cboDate()->setCurrentIndex(m_main->cboDate()->findText(day));
-    m_main->cboMonth()->setCurrentIndex(m_main->cboMonth()->findText(month));
-    m_main->cboYear()->setCurrentIndex(m_main->cboYear()->findText(year));
+    Child<QLineEdit>(m_main, "txtFirstName")->setText(first);
+    Child<QLineEdit>(m_main, "txtLastName")->setText(last);
+    Child<QComboBox>(m_main, "cboDate")->setCurrentIndex(Child<QComboBox>(m_main, "cboDate")->findText(day));
+    Child<QComboBox>(m_main, "cboMonth")->setCurrentIndex(Child<QComboBox>(m_main, "cboMonth")->findText(month));
+    Child<QComboBox>(m_main, "cboYear")->setCurrentIndex(Child<QComboBox>(m_main, "cboYear")->findText(year));
     QWidget *next = m_main->findChild<QWidget *>(QStringLiteral("cmdNext"));
     next->setFocus();
 
     MessageBoxWatcher boxes;
-    const bool accepted = ValidateInput(m_main);
+    const bool accepted = m_main->validateInput();
 
     QCOMPARE(accepted, message.isEmpty());
     if (message.isEmpty()) {
@@ -117,19 +117,18 @@ void TestValidation::checks()
 
 void TestValidation::inputIsNeverChanged()
 {
-    m_main->txtFirstName()->setText(QStringLiteral(" JO "));
-    m_main->txtLastName()->setText(QStringLiteral("DOE"));
-    m_main->cboDate()->setCurrentIndex(30);
-    m_main->cboMonth()->setCurrentIndex(10);
-    m_main->cboYear()->setCurrentIndex(100);
+    Child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral(" JO "));
+    Child<QLineEdit>(m_main, "txtLastName")->setText(QStringLiteral("DOE"));
+    Child<QComboBox>(m_main, "cboDate")->setCurrentIndex(30);
+    Child<QComboBox>(m_main, "cboMonth")->setCurrentIndex(10);
+    Child<QComboBox>(m_main, "cboYear")->setCurrentIndex(100);
 
     MessageBoxWatcher boxes;
-    QVERIFY(!ValidateInput(m_main));
-    QCOMPARE(m_main->txtFirstName()->text(), QStringLiteral(" JO "));
-    QCOMPARE(m_main->cboDate()->currentText(), QStringLiteral("31"));
-    QCOMPARE(m_main->cboMonth()->currentText(), QStringLiteral("November"));
-    QCOMPARE(m_main->cboYear()->currentText(), QStringLiteral("2000"));
-    QVERIFY(!ValidateInput(nullptr));
+    QVERIFY(!m_main->validateInput());
+    QCOMPARE(Child<QLineEdit>(m_main, "txtFirstName")->text(), QStringLiteral(" JO "));
+    QCOMPARE(Child<QComboBox>(m_main, "cboDate")->currentText(), QStringLiteral("31"));
+    QCOMPARE(Child<QComboBox>(m_main, "cboMonth")->currentText(), QStringLiteral("November"));
+    QCOMPARE(Child<QComboBox>(m_main, "cboYear")->currentText(), QStringLiteral("2000"));
     QCOMPARE(boxes.count(), 1);
 }
 

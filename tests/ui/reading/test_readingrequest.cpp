@@ -50,9 +50,9 @@ private:
 
     void EnterDate(const QString &day, const QString &month, const QString &year)
     {
-        Pick(m_main->cboDate(), day);
-        Pick(m_main->cboMonth(), month);
-        Pick(m_main->cboYear(), year);
+        Pick(Child<QComboBox>(m_main, "cboDate"), day);
+        Pick(Child<QComboBox>(m_main, "cboMonth"), month);
+        Pick(Child<QComboBox>(m_main, "cboYear"), year);
     }
 
     void Ask(bool viaMenu = false)
@@ -85,8 +85,8 @@ private slots:
         m_main = new frmMain;
         m_main->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_main));
-        TypeInto(m_main->txtFirstName(), QStringLiteral("Mira"));
-        TypeInto(m_main->txtLastName(), QStringLiteral("Okafor"));
+        TypeInto(Child<QLineEdit>(m_main, "txtFirstName"), QStringLiteral("Mira"));
+        TypeInto(Child<QLineEdit>(m_main, "txtLastName"), QStringLiteral("Okafor"));
     }
 
     void cleanup()
@@ -223,7 +223,7 @@ private slots:
     void refusedInputOpensNothing()
     {
         MessageBoxWatcher boxes;
-        TypeInto(m_main->txtFirstName(), QString());
+        TypeInto(Child<QLineEdit>(m_main, "txtFirstName"), QString());
         EnterDate(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
         Ask();
         QCOMPARE(boxes.count(), 1);
@@ -242,11 +242,11 @@ private slots:
         Back(first);
         QVERIFY(m_main->isVisible());
         QVERIFY(!ExitScreenVisible());
-        QCOMPARE(m_main->txtFirstName()->text(), QStringLiteral("MIRA"));
-        QCOMPARE(m_main->txtLastName()->text(), QStringLiteral("OKAFOR"));
-        QCOMPARE(m_main->cboDate()->currentText(), QStringLiteral("3"));
-        QCOMPARE(m_main->cboMonth()->currentText(), QStringLiteral("September"));
-        QCOMPARE(m_main->cboYear()->currentText(), QStringLiteral("1999"));
+        QCOMPARE(Child<QLineEdit>(m_main, "txtFirstName")->text(), QStringLiteral("MIRA"));
+        QCOMPARE(Child<QLineEdit>(m_main, "txtLastName")->text(), QStringLiteral("OKAFOR"));
+        QCOMPARE(Child<QComboBox>(m_main, "cboDate")->currentText(), QStringLiteral("3"));
+        QCOMPARE(Child<QComboBox>(m_main, "cboMonth")->currentText(), QStringLiteral("September"));
+        QCOMPARE(Child<QComboBox>(m_main, "cboYear")->currentText(), QStringLiteral("1999"));
 
         frmDisplay *second = Reading(QStringLiteral("1"), QStringLiteral("March"), QStringLiteral("1900"));
         QVERIFY(second);

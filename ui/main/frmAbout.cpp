@@ -3,37 +3,35 @@
 
 #include "appicon.h"
 #include "catalogue.h"
-#include "centering.h"
 #include "designcolours.h"
-#include "designfonts.h"
 #include "fittext.h"
+#include "formsetup.h"
 #include "linklabels.h"
+#include "version.h"
 #include "weblinks.h"
-
 
 frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
-    ApplyDesignFonts(this);
-
-    // Title bar with icon, system menu and close box only; the size is fixed.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(455, 256);
-    setWindowIcon(AppIcon());
+    // Title bar with icon, system menu and close box only; the size is
+    // fixed. Centred on the screen rather than over the parent: placing it
+    // marks it as placed, so QDialog does not move it over the parent.
+    SetUpForm(this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                        | Qt::MSWindowsFixedSizeDialogHint);
     ui->Picture1->setPixmap(AppIcon().pixmap(32, 32));
 
     // The window's own background is the face itself (see frmDisplay).
-    SetColour(this, {QPalette::Window}, palette().color(QPalette::Button));
+    SetColours(this, {{QPalette::Window, palette().color(QPalette::Button)}});
     using namespace DesignColour;
     for (QWidget *purple : {static_cast<QWidget *>(ui->Label2), static_cast<QWidget *>(ui->lblHomePage),
                             static_cast<QWidget *>(ui->lblCobrand), static_cast<QWidget *>(ui->Line1)})
-        SetColour(purple, {QPalette::WindowText}, Purple);
+        SetColours(purple, {{QPalette::WindowText, Purple}});
     for (QLabel *magenta : {ui->Label1, ui->Label3})
-        SetColour(magenta, {QPalette::WindowText}, Magenta);
+        SetColours(magenta, {{QPalette::WindowText, Magenta}});
 
+    ui->Label2->setText(QStringLiteral(GEMVARA_CAPTION));
     ui->Label1->setText(AboutDescription());
     ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + ForumSite());
     // The description and the site's address come from elsewhere.
@@ -48,10 +46,6 @@ frmAbout::frmAbout(QWidget *parent)
     // QDialog); the close box rejects, which is the same here.
     connect(ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     ui->cmdOK->setFocus(Qt::OtherFocusReason);
-
-    // Centred on the screen rather than over the parent: placing it marks
-    // it as placed, so QDialog does not move it over the parent.
-    CenterOnScreen(this);
 }
 
 frmAbout::~frmAbout() = default;

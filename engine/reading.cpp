@@ -1,0 +1,30 @@
+#include "reading.h"
+
+#include "catalogue.h"
+#include "gemstones.h"
+#include "numerology.h"
+
+Reading ComputeReading(const QString &dayText, const QString &monthName, const QString &yearText)
+{
+    Reading r;
+    r.dayText = dayText;
+    r.monthName = monthName;
+    r.yearText = yearText;
+
+    r.lifePathNumber = ComputeLifePath(dayText, monthName, yearText);
+    r.lifePathRoot = LifePathRootOf(r.lifePathNumber);
+    r.lifePathSignificance = LifePathSignificance();
+    r.lifePathText = LifePathCatalogue(r.lifePathNumber).value_or(QString());
+
+    r.birthdayNumber = ComputeBirthday(dayText);
+    r.birthdayRoot = BirthdayRootOf(r.birthdayNumber);
+    r.birthdaySignificance = BirthdaySignificance();
+    r.birthdayText = BirthdayCatalogue(r.birthdayNumber).value_or(QString());
+
+    if (const std::optional<Gemstone> gem = GemForRoots(r.lifePathRoot, r.birthdayRoot)) {
+        r.gemName = gem->name;
+        r.gemDescription = gem->description;
+        r.gemPicture = gem->picture;
+    }
+    return r;
+}

@@ -1,0 +1,27 @@
+#include "offerband.h"
+
+#include "catalogue.h"
+#include "designcolours.h"
+#include "fittext.h"
+#include "linklabels.h"
+#include "weblinks.h"
+
+#include <QLabel>
+
+void SetUpOfferBand(QLabel *advert, const QColor &advertColour, QLabel *fullBrand, QLabel *coBrand,
+                    QLabel *inFront)
+{
+    SetColours(advert, {{QPalette::WindowText, advertColour}});
+    advert->setText(ForumAdvertisement());
+    FitTextToLabel(advert);
+    OnLabelClick(advert, [] { OpenHomePage(); });
+
+    const QColor face = advert->window()->palette().color(QPalette::Button);
+    for (QLabel *offer : {fullBrand, coBrand}) {
+        SetColours(offer, {{QPalette::WindowText, DesignColour::Purple}, {QPalette::Window, face}});
+        offer->setAutoFillBackground(true);
+    }
+    inFront->raise();
+    OnLabelClick(fullBrand, [] { OpenFullBrandPage(); });
+    OnLabelClick(coBrand, [] { OpenCoBrandPage(); });
+}
