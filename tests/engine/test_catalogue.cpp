@@ -108,19 +108,19 @@ class TestCatalogue : public QObject
 {
     Q_OBJECT
 private slots:
-    void every_entry_has_its_size_data();
-    void every_entry_has_its_size();
-    void about_description_is_one_paragraph();
-    void interpretations_differ_from_each_other();
-    void only_the_13th_begins_with_a_space();
-    void keys_without_an_entry_give_nothing_data();
-    void keys_without_an_entry_give_nothing();
-    void gemstone_names_show_their_descriptions();
-    void pictures_decode_in_list_order_data();
-    void pictures_decode_in_list_order();
+    void everyEntryHasItsSize_data();
+    void everyEntryHasItsSize();
+    void aboutDescriptionIsOneParagraph();
+    void interpretationsDifferFromEachOther();
+    void onlyThe13thBeginsWithASpace();
+    void keysWithoutAnEntryGiveNothing_data();
+    void keysWithoutAnEntryGiveNothing();
+    void gemstoneNamesShowTheirDescriptions();
+    void picturesDecodeInListOrder_data();
+    void picturesDecodeInListOrder();
 };
 
-void TestCatalogue::every_entry_has_its_size_data()
+void TestCatalogue::everyEntryHasItsSize_data()
 {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<QString>("key");
@@ -130,7 +130,7 @@ void TestCatalogue::every_entry_has_its_size_data()
             << e.kind << QString::fromLatin1(e.key) << e.length;
 }
 
-void TestCatalogue::every_entry_has_its_size()
+void TestCatalogue::everyEntryHasItsSize()
 {
     QFETCH(Kind, kind);
     QFETCH(QString, key);
@@ -145,7 +145,7 @@ void TestCatalogue::every_entry_has_its_size()
     QVERIFY2(!text->trimmed().contains(QStringLiteral("  ")), "run of blanks inside a text");
 }
 
-void TestCatalogue::about_description_is_one_paragraph()
+void TestCatalogue::aboutDescriptionIsOneParagraph()
 {
     const QString about = AboutDescription();
     QVERIFY(about.startsWith(QStringLiteral("Gemvara")));
@@ -154,7 +154,7 @@ void TestCatalogue::about_description_is_one_paragraph()
     QVERIFY(!about.contains(QLatin1Char('\n')) && !about.contains(QLatin1Char('\r')));
 }
 
-void TestCatalogue::interpretations_differ_from_each_other()
+void TestCatalogue::interpretationsDifferFromEachOther()
 {
     QSet<QString> birthdays;
     for (qint16 day = 1; day <= 31; ++day)
@@ -176,7 +176,7 @@ void TestCatalogue::interpretations_differ_from_each_other()
     QCOMPARE(gems.size(), 9);
 }
 
-void TestCatalogue::only_the_13th_begins_with_a_space()
+void TestCatalogue::onlyThe13thBeginsWithASpace()
 {
     for (qint16 day = 1; day <= 31; ++day) {
         const QString text = BirthdayCatalogue(day).value_or(QString());
@@ -186,7 +186,7 @@ void TestCatalogue::only_the_13th_begins_with_a_space()
     }
 }
 
-void TestCatalogue::keys_without_an_entry_give_nothing_data()
+void TestCatalogue::keysWithoutAnEntryGiveNothing_data()
 {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<QString>("key");
@@ -206,14 +206,14 @@ void TestCatalogue::keys_without_an_entry_give_nothing_data()
     QTest::newRow("support -1") << Kind::Support << QStringLiteral("-1");
 }
 
-void TestCatalogue::keys_without_an_entry_give_nothing()
+void TestCatalogue::keysWithoutAnEntryGiveNothing()
 {
     QFETCH(Kind, kind);
     QFETCH(QString, key);
     QVERIFY(!TextOf(kind, key).has_value());
 }
 
-void TestCatalogue::gemstone_names_show_their_descriptions()
+void TestCatalogue::gemstoneNamesShowTheirDescriptions()
 {
     QSet<QString> labelsUsed;
     for (qint16 lifePath = 1; lifePath <= 9; ++lifePath) {
@@ -232,7 +232,7 @@ void TestCatalogue::gemstone_names_show_their_descriptions()
     QCOMPARE(labelsUsed.size(), 9);
 }
 
-void TestCatalogue::pictures_decode_in_list_order_data()
+void TestCatalogue::picturesDecodeInListOrder_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("key");
@@ -246,7 +246,7 @@ void TestCatalogue::pictures_decode_in_list_order_data()
     }
 }
 
-void TestCatalogue::pictures_decode_in_list_order()
+void TestCatalogue::picturesDecodeInListOrder()
 {
     QFETCH(int, position);
     QFETCH(QString, key);

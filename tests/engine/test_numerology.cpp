@@ -14,23 +14,23 @@ class TestNumerology : public QObject
 {
     Q_OBJECT
 private slots:
-    void worked_dates_data();
-    void worked_dates();
-    void reduce_folds_only_once_data();
-    void reduce_folds_only_once();
-    void month_values_are_exact();
-    void odd_texts_do_not_break_the_sums_data();
-    void odd_texts_do_not_break_the_sums();
-    void roots_outside_the_table_give_no_gemstone();
-    void gemstones_of_worked_dates_data();
-    void gemstones_of_worked_dates();
-    void both_sapphires_and_both_topazes_share_picture_and_text();
-    void every_list_date_keeps_the_invariants();
-    void trim_only_blanks_data();
-    void trim_only_blanks();
+    void workedDates_data();
+    void workedDates();
+    void reduceFoldsOnlyOnce_data();
+    void reduceFoldsOnlyOnce();
+    void monthValuesAreExact();
+    void oddTextsDoNotBreakTheSums_data();
+    void oddTextsDoNotBreakTheSums();
+    void rootsOutsideTheTableGiveNoGemstone();
+    void gemstonesOfWorkedDates_data();
+    void gemstonesOfWorkedDates();
+    void bothSapphiresAndBothTopazesSharePictureAndText();
+    void everyListDateKeepsTheInvariants();
+    void trimOnlyBlanks_data();
+    void trimOnlyBlanks();
 };
 
-void TestNumerology::worked_dates_data()
+void TestNumerology::workedDates_data()
 {
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("month");
@@ -50,7 +50,7 @@ void TestNumerology::worked_dates_data()
     QTest::newRow("31 December 2050") << "31" << "December" << "2050" << 5 << 5 << 31 << 4;
 }
 
-void TestNumerology::worked_dates()
+void TestNumerology::workedDates()
 {
     QFETCH(QString, day);
     QFETCH(QString, month);
@@ -77,7 +77,7 @@ void TestNumerology::worked_dates()
     QCOMPARE(r.gemPicture, gem->picture);
 }
 
-void TestNumerology::reduce_folds_only_once_data()
+void TestNumerology::reduceFoldsOnlyOnce_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("value");
@@ -97,13 +97,13 @@ void TestNumerology::reduce_folds_only_once_data()
     QTest::newRow("5000 nines: 45000 folds to 4 + 0") << QString(5000, QLatin1Char('9')) << 4;
 }
 
-void TestNumerology::reduce_folds_only_once()
+void TestNumerology::reduceFoldsOnlyOnce()
 {
     QFETCH(QString, text);
     QTEST(int(ReduceOnce(text)), "value");
 }
 
-void TestNumerology::month_values_are_exact()
+void TestNumerology::monthValuesAreExact()
 {
     const QList<int> expected = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3};
     for (int i = 0; i < 12; ++i)
@@ -113,7 +113,7 @@ void TestNumerology::month_values_are_exact()
     QCOMPARE(int(MonthValue(QString())), 0);
 }
 
-void TestNumerology::odd_texts_do_not_break_the_sums_data()
+void TestNumerology::oddTextsDoNotBreakTheSums_data()
 {
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("month");
@@ -127,7 +127,7 @@ void TestNumerology::odd_texts_do_not_break_the_sums_data()
     QTest::newRow("day too large for 16 bits") << "99999" << "July" << "2000" << 9 << 0;
 }
 
-void TestNumerology::odd_texts_do_not_break_the_sums()
+void TestNumerology::oddTextsDoNotBreakTheSums()
 {
     QFETCH(QString, day);
     QFETCH(QString, month);
@@ -144,7 +144,7 @@ void TestNumerology::odd_texts_do_not_break_the_sums()
     }
 }
 
-void TestNumerology::roots_outside_the_table_give_no_gemstone()
+void TestNumerology::rootsOutsideTheTableGiveNoGemstone()
 {
     for (qint16 bad : {qint16(0), qint16(10), qint16(-1), qint16(11), qint16(32767)}) {
         QVERIFY(!GemForRoots(bad, 1).has_value());
@@ -154,7 +154,7 @@ void TestNumerology::roots_outside_the_table_give_no_gemstone()
     QVERIFY(GemPicturePath(10).isEmpty());
 }
 
-void TestNumerology::gemstones_of_worked_dates_data()
+void TestNumerology::gemstonesOfWorkedDates_data()
 {
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("month");
@@ -175,7 +175,7 @@ void TestNumerology::gemstones_of_worked_dates_data()
     QTest::newRow("6 May 1900") << "6" << "May" << "1900" << "Yellow Topaz" << 9 << "topaz.jpg";
 }
 
-void TestNumerology::gemstones_of_worked_dates()
+void TestNumerology::gemstonesOfWorkedDates()
 {
     QFETCH(QString, day);
     QFETCH(QString, month);
@@ -188,7 +188,7 @@ void TestNumerology::gemstones_of_worked_dates()
     QTEST(GemPictureKey(gem->picture), "key");
 }
 
-void TestNumerology::both_sapphires_and_both_topazes_share_picture_and_text()
+void TestNumerology::bothSapphiresAndBothTopazesSharePictureAndText()
 {
     const auto light = GemForRoots(1, 4);
     const auto blue = GemForRoots(1, 8);
@@ -205,7 +205,7 @@ void TestNumerology::both_sapphires_and_both_topazes_share_picture_and_text()
     QCOMPARE(yellow->description, golden->description);
 }
 
-void TestNumerology::every_list_date_keeps_the_invariants()
+void TestNumerology::everyListDateKeepsTheInvariants()
 {
     const QSet<int> lifePaths = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22};
     QSet<int> seenLifePaths;
@@ -237,7 +237,7 @@ void TestNumerology::every_list_date_keeps_the_invariants()
     QCOMPARE(rubies, 1);
 }
 
-void TestNumerology::trim_only_blanks_data()
+void TestNumerology::trimOnlyBlanks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("trimmed");
@@ -247,7 +247,7 @@ void TestNumerology::trim_only_blanks_data()
     QTest::newRow("no-break space stays") << QStringLiteral("\u00a0x ") << QStringLiteral("\u00a0x");
 }
 
-void TestNumerology::trim_only_blanks()
+void TestNumerology::trimOnlyBlanks()
 {
     QFETCH(QString, text);
     QFETCH(QString, trimmed);

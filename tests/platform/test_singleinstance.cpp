@@ -36,7 +36,7 @@ public:
         m_process.waitForFinished(10000);
     }
     // "1" may run, "0" refused.
-    QString Answer()
+    QString answer()
     {
         while (!m_process.canReadLine()) {
             if (!m_process.waitForReadyRead(10000))
@@ -44,7 +44,7 @@ public:
         }
         return QString::fromLatin1(m_process.readLine()).trimmed();
     }
-    void Finish()
+    void finish()
     {
         m_process.closeWriteChannel();
         QVERIFY(m_process.waitForFinished(10000));
@@ -90,16 +90,16 @@ void TestSingleInstance::cleanup()
 void TestSingleInstance::secondCopyRefusedWhileFirstRuns()
 {
     Probe first(QStringLiteral("hold"));
-    QCOMPARE(first.Answer(), QStringLiteral("1"));
+    QCOMPARE(first.answer(), QStringLiteral("1"));
     {
         Probe second(QStringLiteral("try"));
-        QCOMPARE(second.Answer(), QStringLiteral("0"));
+        QCOMPARE(second.answer(), QStringLiteral("0"));
     }
     QVERIFY(!AcquireInstanceLock());
     // The refusal leaves the first copy's lock alone.
     QVERIFY(QFile::exists(LockPath()));
     QCOMPARE(first.Process().state(), QProcess::Running);
-    first.Finish();
+    first.finish();
     QVERIFY(!QFile::exists(LockPath()));
 }
 
@@ -115,7 +115,7 @@ void TestSingleInstance::lockOfKilledCopyIsTakenOver()
     QFETCH(QString, how);
     {
         Probe dying(how == QLatin1String("crash") ? QStringLiteral("crash") : QStringLiteral("hold"));
-        QCOMPARE(dying.Answer(), QStringLiteral("1"));
+        QCOMPARE(dying.answer(), QStringLiteral("1"));
         if (how == QLatin1String("kill"))
             dying.Process().kill();
         QVERIFY(dying.Process().waitForFinished(10000));
@@ -123,7 +123,7 @@ void TestSingleInstance::lockOfKilledCopyIsTakenOver()
     }
     QVERIFY(QFile::exists(LockPath())); // left behind
     Probe next(QStringLiteral("hold"));
-    QCOMPARE(next.Answer(), QStringLiteral("1"));
+    QCOMPARE(next.answer(), QStringLiteral("1"));
     QVERIFY(!AcquireInstanceLock());
 }
 
@@ -134,7 +134,7 @@ void TestSingleInstance::copiesStartedTogether()
         copies.push_back(std::make_unique<Probe>(QStringLiteral("hold")));
     QStringList answers;
     for (auto &copy : copies)
-        answers << copy->Answer();
+        answers << copy->answer();
     QCOMPARE(answers.count(QStringLiteral("1")), 1);
     QCOMPARE(answers.count(QStringLiteral("0")), 5);
 }
@@ -145,18 +145,18 @@ void TestSingleInstance::releasedLockFreesTheNextStart()
     QVERIFY(AcquireInstanceLock()); // asking again while holding it
     {
         Probe other(QStringLiteral("try"));
-        QCOMPARE(other.Answer(), QStringLiteral("0"));
+        QCOMPARE(other.answer(), QStringLiteral("0"));
     }
     ReleaseInstanceLock();
     ReleaseInstanceLock(); // harmless twice
     Probe next(QStringLiteral("try"));
-    QCOMPARE(next.Answer(), QStringLiteral("1"));
+    QCOMPARE(next.answer(), QStringLiteral("1"));
 }
 
 void TestSingleInstance::runsWhenNoLockCanBeMade()
 {
     Probe first(QStringLiteral("hold"));
-    QCOMPARE(first.Answer(), QStringLiteral("1"));
+    QCOMPARE(first.answer(), QStringLiteral("1"));
 
     // Neither the runtime folder nor the fallback in the temporary folder
     // can be created.
@@ -164,7 +164,7 @@ void TestSingleInstance::runsWhenNoLockCanBeMade()
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QStringLiteral("/proc/gemvara/run"));
     env.insert(QStringLiteral("TMPDIR"), QStringLiteral("/proc/gemvara/tmp"));
     Probe stranded(QStringLiteral("try"), env);
-    QCOMPARE(stranded.Answer(), QStringLiteral("1"));
+    QCOMPARE(stranded.answer(), QStringLiteral("1"));
 }
 
 GEMVARA_TEST_MAIN(TestSingleInstance)

@@ -67,8 +67,8 @@ private slots:
 
 private:
     template<typename T>
-    T *Control(const char *name) const { return Child<T>(m_main.data(), name); }
-    QAction *Action(const char *name) const { return Control<QAction>(name); }
+    T *findControl(const char *name) const { return Child<T>(m_main.data(), name); }
+    QAction *action(const char *name) const { return findControl<QAction>(name); }
 
     QPointer<frmMain> m_main;
 };
@@ -139,7 +139,7 @@ void TestFrmMain::fieldCaptionsFitTheirText()
     const struct { const char *name; QPoint at; } captions[] = {
         {"Label1", {8, 16}}, {"Label4", {144, 16}}, {"Label5", {280, 16}}};
     for (const auto &caption : captions) {
-        auto *label = Control<QLabel>(caption.name);
+        auto *label = findControl<QLabel>(caption.name);
         QCOMPARE(label->parentWidget()->objectName(), QStringLiteral("fraName"));
         QCOMPARE(label->pos(), caption.at);
         QCOMPARE(label->size(), label->sizeHint());
@@ -279,11 +279,11 @@ void TestFrmMain::fonts()
 
 void TestFrmMain::fullBrandInFrontAtCreation()
 {
-    auto *frame = Control<QGroupBox>("fraFullBrand");
-    auto *full = Control<QLabel>("lblFullBrand");
+    auto *frame = findControl<QGroupBox>("fraFullBrand");
+    auto *full = findControl<QLabel>("lblFullBrand");
     QCOMPARE(frame->childAt(full->geometry().center()), full);
     QVERIFY(full->isVisible());
-    QVERIFY(Control<QLabel>("lblCobrand")->isVisible());
+    QVERIFY(findControl<QLabel>("lblCobrand")->isVisible());
 }
 
 void TestFrmMain::listsFilledAndFirstSelected()
@@ -334,7 +334,7 @@ void TestFrmMain::startsWithFocusAndTabOrder()
 
 void TestFrmMain::exitButtonOutOfReach()
 {
-    auto *exit = Control<QPushButton>("cmdExit");
+    auto *exit = findControl<QPushButton>("cmdExit");
     QCOMPARE(exit->focusPolicy(), Qt::NoFocus);
     QWidget *client = m_main->centralWidget();
     QVERIFY(!client->rect().intersects(exit->geometry()));
@@ -361,7 +361,7 @@ void TestFrmMain::upperCaseFilter()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
 
-    auto *edit = Control<QLineEdit>(box.toLatin1().constData());
+    auto *edit = findControl<QLineEdit>(box.toLatin1().constData());
     edit->setFocus();
     for (QChar c : typed)
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
@@ -397,7 +397,7 @@ void TestFrmMain::menuTree()
                                "mkmoney=Make Money &Online"}));
     QCOMPARE(bar->actions().at(0)->menu()->objectName(), QStringLiteral("nuFile"));
     QCOMPARE(bar->actions().at(1)->menu()->objectName(), QStringLiteral("mnuHelp"));
-    QVERIFY(!Action("mnuDonate")->menu());
+    QVERIFY(!action("mnuDonate")->menu());
 
     auto lines = [](QMenu *menu) {
         QStringList all;
@@ -406,9 +406,9 @@ void TestFrmMain::menuTree()
                        + (action->isSeparator() ? QStringLiteral("|-") : QLatin1Char('=') + action->text());
         return all;
     };
-    QCOMPARE(lines(Control<QMenu>("nuFile")),
+    QCOMPARE(lines(findControl<QMenu>("nuFile")),
              QStringList({"mnuNext=Get My Gemvara Reading", "mnuExit=E&xit"}));
-    QCOMPARE(lines(Control<QMenu>("mnuHelp")),
+    QCOMPARE(lines(findControl<QMenu>("mnuHelp")),
              QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuFileSep1|-",
                           "mnuUpdate=&Check for Software Update", "mnuFileSep2|-",
                           "mnuAbout=&About Software"}));
@@ -438,7 +438,7 @@ void TestFrmMain::links()
         if (auto *label = m_main->findChild<QLabel *>(name))
             QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, 5));
         else
-            Control<QAction>(name.toLatin1().constData())->trigger();
+            findControl<QAction>(name.toLatin1().constData())->trigger();
         QCOMPARE(pages.addresses(), QStringList(QList<QString>(click, address)));
     }
 
@@ -483,7 +483,7 @@ void TestFrmMain::accessKeys()
 void TestFrmMain::disabledEntryNeverOpensAPage()
 {
     UrlRecorder pages;
-    QAction *money = Action("mkmoney");
+    QAction *money = action("mkmoney");
     QVERIFY(!money->isEnabled());
     money->trigger();
     QMenuBar *bar = m_main->menuBar();
@@ -537,7 +537,7 @@ void TestFrmMain::aboutOpensModal()
         blocked = pages.addresses().isEmpty() && modal->parentWidget() == m_main;
         modal->close();
     });
-    Action("mnuAbout")->trigger(); // returns once the window is closed
+    action("mnuAbout")->trigger(); // returns once the window is closed
     QCOMPARE(seen, QStringLiteral("frmAbout"));
     QVERIFY(blocked);
     QVERIFY(!QApplication::activeModalWidget());
@@ -549,9 +549,9 @@ void TestFrmMain::readingEntryValidatesLikeTheButton()
         MessageBoxWatcher boxes;
         Child<QComboBox>(m_main, "cboYear")->setFocus();
         if (qstrcmp(trigger, "cmdNext") == 0)
-            QTest::mouseClick(Control<QPushButton>(trigger), Qt::LeftButton);
+            QTest::mouseClick(findControl<QPushButton>(trigger), Qt::LeftButton);
         else
-            Action(trigger)->trigger();
+            action(trigger)->trigger();
         QCOMPARE(boxes.count(), 1);
         QVERIFY(IsGemvaraInfoBox(boxes.last(), QStringLiteral("Please Enter Your First Name")));
         QCOMPARE(m_main->focusWidget(), Child<QLineEdit>(m_main, "txtFirstName"));
@@ -576,7 +576,7 @@ void TestFrmMain::exitRemovesTheWindow()
     if (how == QLatin1String("cmdExit"))
         m_main->cmdExit_Click();
     else if (how == QLatin1String("mnuExit"))
-        Action("mnuExit")->trigger();
+        action("mnuExit")->trigger();
     else
         m_main->close();
     QVERIFY(m_main.isNull() || !m_main->isVisible());

@@ -48,7 +48,7 @@ private:
     // A shown reading window; the pointer clears itself when it is destroyed.
     QPointer<frmDisplay> m_window;
 
-    frmDisplay *ShowWindow()
+    frmDisplay *showWindow()
     {
         m_window = new frmDisplay;
         m_window->show();
@@ -59,7 +59,7 @@ private:
     }
 
     template<typename T>
-    T *Control(const char *name)
+    T *findControl(const char *name)
     {
         return m_window ? m_window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
     }
@@ -73,15 +73,15 @@ private slots:
 
     void window()
     {
-        QVERIFY(ShowWindow());
+        QVERIFY(showWindow());
         // Caption, icon, frame buttons and placement: see test_windows.
         QCOMPARE(m_window->size(), QSize(496, 360));
     }
 
     void initialState()
     {
-        QVERIFY(ShowWindow());
-        auto *tabs = Control<QTabWidget>("SSTab1");
+        QVERIFY(showWindow());
+        auto *tabs = findControl<QTabWidget>("SSTab1");
         QVERIFY(tabs);
         QCOMPARE(tabs->count(), 3);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Lifepath Number"));
@@ -93,20 +93,20 @@ private slots:
         QVERIFY(tabs->tabBar()->tabRect(2).right() < tabs->width());
         QTRY_VERIFY(tabs->hasFocus());
 
-        QCOMPARE(Control<QLabel>("lblLifePathNumber")->text(), QStringLiteral("12"));
-        QCOMPARE(Control<QLabel>("lblBirthdayNumber")->text(), QStringLiteral("12"));
-        QCOMPARE(Control<QLabel>("lblGemstoneName")->text(), QString());
+        QCOMPARE(findControl<QLabel>("lblLifePathNumber")->text(), QStringLiteral("12"));
+        QCOMPARE(findControl<QLabel>("lblBirthdayNumber")->text(), QStringLiteral("12"));
+        QCOMPARE(findControl<QLabel>("lblGemstoneName")->text(), QString());
         for (const char *box : {"txtLifeJourneyNumberDisplay", "txtLifeJourneyNumberDisplayDesc",
                                 "txtBirthdayNumberDisplay", "txtBirthdayNumberDisplayDesc",
                                 "txtGemstoneDesc"})
-            QVERIFY2(Control<QPlainTextEdit>(box)->toPlainText().isEmpty(), box);
+            QVERIFY2(findControl<QPlainTextEdit>(box)->toPlainText().isEmpty(), box);
 
-        const QImage shown = Control<QLabel>("picGem")->pixmap().toImage();
+        const QImage shown = findControl<QLabel>("picGem")->pixmap().toImage();
         QVERIFY(!shown.isNull());
         QCOMPARE(Normalised(shown), Normalised(QImage(GemPicturePath(2))));
 
-        QCOMPARE(Control<QLabel>("Label61")->text(), ForumAdvertisement());
-        QVERIFY(Control<QLabel>("lblCobrand")->text().contains(QStringLiteral("site's name &  link here. See \"Help\" for details.    Click")));
+        QCOMPARE(findControl<QLabel>("Label61")->text(), ForumAdvertisement());
+        QVERIFY(findControl<QLabel>("lblCobrand")->text().contains(QStringLiteral("site's name &  link here. See \"Help\" for details.    Click")));
     }
 
     void layout_data()
@@ -151,9 +151,9 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, reference);
         QFETCH(QRect, place);
-        QVERIFY(ShowWindow());
+        QVERIFY(showWindow());
         // Pages are laid out when first shown.
-        auto *tabs = Control<QTabWidget>("SSTab1");
+        auto *tabs = findControl<QTabWidget>("SSTab1");
         for (int i : {0, 2, 1})
             tabs->setCurrentIndex(i);
 
@@ -213,7 +213,7 @@ private slots:
         QFETCH(double, points);
         QFETCH(bool, bold);
         QFETCH(bool, mayShrink);
-        QVERIFY(ShowWindow());
+        QVERIFY(showWindow());
         auto *widget = m_window->findChild<QLabel *>(label);
         QVERIFY(widget);
         QVERIFY(widget->styleSheet().isEmpty());
@@ -243,8 +243,8 @@ private slots:
     {
         QFETCH(QString, box);
         QFETCH(int, tab);
-        QVERIFY(ShowWindow());
-        Control<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+        QVERIFY(showWindow());
+        findControl<QTabWidget>("SSTab1")->setCurrentIndex(tab);
         auto *edit = m_window->findChild<QPlainTextEdit *>(box);
         QVERIFY(edit);
         edit->setPlainText(QStringLiteral("A line of the reading. ").repeated(30));
@@ -298,8 +298,8 @@ private slots:
         QFETCH(int, tab);
         QFETCH(QString, action);
         QFETCH(bool, guarded);
-        QVERIFY(ShowWindow());
-        Control<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+        QVERIFY(showWindow());
+        findControl<QTabWidget>("SSTab1")->setCurrentIndex(tab);
         auto *edit = m_window->findChild<QPlainTextEdit *>(box);
         QVERIFY(edit);
         edit->setPlainText(QStringLiteral("Some text of the reading."));
@@ -345,10 +345,10 @@ private slots:
     // box is touched.
     void copyFromInterpretation()
     {
-        QVERIFY(ShowWindow());
-        Control<QTabWidget>("SSTab1")->setCurrentIndex(1);
-        auto *interpretation = Control<QPlainTextEdit>("txtBirthdayNumberDisplayDesc");
-        auto *significance = Control<QPlainTextEdit>("txtBirthdayNumberDisplay");
+        QVERIFY(showWindow());
+        findControl<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        auto *interpretation = findControl<QPlainTextEdit>("txtBirthdayNumberDisplayDesc");
+        auto *significance = findControl<QPlainTextEdit>("txtBirthdayNumberDisplay");
         interpretation->setPlainText(QStringLiteral("You are born to lead."));
         significance->setPlainText(QStringLiteral("Middle years."));
         QCoreApplication::processEvents(); // the guard's second emptying after the change
@@ -360,7 +360,7 @@ private slots:
         QCOMPARE(ClipboardText(), QStringLiteral("You are born to lead."));
 
         QTest::mouseMove(interpretation->viewport(), QPoint(10, 10));
-        QTest::mouseMove(Control<QPushButton>("cmdback"), QPoint(10, 10));
+        QTest::mouseMove(findControl<QPushButton>("cmdback"), QPoint(10, 10));
         QCOMPARE(ClipboardText(), QStringLiteral("You are born to lead."));
 
         QTest::mouseMove(significance->viewport(), QPoint(10, 10));
@@ -399,13 +399,13 @@ private slots:
     // never stays in the primary selection; an interpretation's does.
     void keyboardSelection()
     {
-        QVERIFY(ShowWindow());
-        Control<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        QVERIFY(showWindow());
+        findControl<QTabWidget>("SSTab1")->setCurrentIndex(1);
         QClipboard *clipboard = QGuiApplication::clipboard();
         const bool primary = clipboard->supportsSelection();
         for (const char *name : {"txtBirthdayNumberDisplay", "txtBirthdayNumberDisplayDesc"}) {
             const bool guarded = qstrcmp(name, "txtBirthdayNumberDisplay") == 0;
-            auto *box = Control<QPlainTextEdit>(name);
+            auto *box = findControl<QPlainTextEdit>(name);
             box->setPlainText(QStringLiteral("Middle years."));
             QCoreApplication::processEvents();
             box->setFocus();
@@ -423,9 +423,9 @@ private slots:
 
     void focusOrder()
     {
-        QVERIFY(ShowWindow());
+        QVERIFY(showWindow());
         QVERIFY(QTest::qWaitForWindowActive(m_window));
-        auto *tabs = Control<QTabWidget>("SSTab1");
+        auto *tabs = findControl<QTabWidget>("SSTab1");
         QTRY_VERIFY(tabs->hasFocus());
         const char *order[] = {"cmdback", "txtLifeJourneyNumberDisplay", "txtBirthdayNumberDisplay",
                                "txtGemstoneDesc", "txtLifeJourneyNumberDisplayDesc",
@@ -462,7 +462,7 @@ private slots:
     {
         QFETCH(QString, label);
         QFETCH(QString, address);
-        QVERIFY(ShowWindow());
+        QVERIFY(showWindow());
         UrlRecorder urls;
         auto *target = m_window->findChild<QWidget *>(label);
         QVERIFY(target);
@@ -487,13 +487,13 @@ private slots:
     void closing()
     {
         QFETCH(bool, back);
-        QVERIFY(ShowWindow());
+        QVERIFY(showWindow());
         QStringList told;
         connect(m_window, &frmDisplay::closed, this, [&told] { told << QStringLiteral("closed"); });
         connect(m_window, &frmDisplay::back, this, [&told] { told << QStringLiteral("back"); });
 
         if (back)
-            QTest::mouseClick(Control<QPushButton>("cmdback"), Qt::LeftButton);
+            QTest::mouseClick(findControl<QPushButton>("cmdback"), Qt::LeftButton);
         else
             m_window->windowHandle()->close();
 
@@ -503,7 +503,7 @@ private slots:
 
     void backKey()
     {
-        QVERIFY(ShowWindow());
+        QVERIFY(showWindow());
         QVERIFY(QTest::qWaitForWindowActive(m_window));
         QSignalSpy back(m_window.data(), &frmDisplay::back);
         QTest::keyClick(m_window, Qt::Key_B, Qt::AltModifier);

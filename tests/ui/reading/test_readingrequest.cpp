@@ -48,14 +48,14 @@ class TestReadingRequest : public QObject
 private:
     QPointer<frmMain> m_main;
 
-    void EnterDate(const QString &day, const QString &month, const QString &year)
+    void enterDate(const QString &day, const QString &month, const QString &year)
     {
         Pick(Child<QComboBox>(m_main, "cboDate"), day);
         Pick(Child<QComboBox>(m_main, "cboMonth"), month);
         Pick(Child<QComboBox>(m_main, "cboYear"), year);
     }
 
-    void Ask(bool viaMenu = false)
+    void ask(bool viaMenu = false)
     {
         if (viaMenu)
             m_main->findChild<QAction *>(QStringLiteral("mnuNext"))->trigger();
@@ -64,15 +64,15 @@ private:
     }
 
     // One whole reading; returns the window it opened.
-    frmDisplay *Reading(const QString &day, const QString &month, const QString &year, bool viaMenu = false)
+    frmDisplay *reading(const QString &day, const QString &month, const QString &year, bool viaMenu = false)
     {
-        EnterDate(day, month, year);
-        Ask(viaMenu);
+        enterDate(day, month, year);
+        ask(viaMenu);
         const QList<frmDisplay *> windows = TopLevels<frmDisplay>();
         return windows.size() == 1 && windows.first()->isVisible() ? windows.first() : nullptr;
     }
 
-    void Back(frmDisplay *window)
+    void back(frmDisplay *window)
     {
         QPointer<frmDisplay> gone = window;
         QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdback")), Qt::LeftButton);
@@ -140,7 +140,7 @@ private slots:
         QFETCH(int, picture);
 
         QGuiApplication::clipboard()->setText(QStringLiteral("held before the reading"));
-        frmDisplay *window = Reading(day, month, year);
+        frmDisplay *window = reading(day, month, year);
         QVERIFY(window);
         QVERIFY(!m_main->isVisible());
         QVERIFY(!ExitScreenVisible());
@@ -167,7 +167,7 @@ private slots:
     // Long texts open at their beginning, caret and scroll bar at the top.
     void textsStartAtTheTop()
     {
-        frmDisplay *window = Reading(QStringLiteral("31"), QStringLiteral("January"), QStringLiteral("1900"));
+        frmDisplay *window = reading(QStringLiteral("31"), QStringLiteral("January"), QStringLiteral("1900"));
         QVERIFY(window);
         auto *tabs = window->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
         for (int page : {0, 1, 2}) {
@@ -185,14 +185,14 @@ private slots:
     {
         QSet<QString> seen;
         for (int day = 1; day <= 31; ++day) {
-            frmDisplay *window = Reading(QString::number(day), QStringLiteral("January"), QStringLiteral("2001"));
+            frmDisplay *window = reading(QString::number(day), QStringLiteral("January"), QStringLiteral("2001"));
             QVERIFY(window);
             const QString text = Text(window, "txtBirthdayNumberDisplayDesc");
             QCOMPARE(Caption(window, "lblBirthdayNumber"), QString::number(day));
             QCOMPARE(text, BirthdayCatalogue(day).value_or(QString()));
             QVERIFY2(!text.isEmpty(), qPrintable(QString::number(day)));
             seen.insert(text);
-            Back(window);
+            back(window);
         }
         QCOMPARE(seen.size(), 31);
     }
@@ -207,13 +207,13 @@ private slots:
                 values << box->objectName() + QLatin1Char('=') + box->toPlainText();
             return values;
         };
-        frmDisplay *byButton = Reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
+        frmDisplay *byButton = reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
         QVERIFY(byButton);
         const QStringList fromButton = snapshot(byButton);
         const QImage pictureFromButton = byButton->findChild<QLabel *>(QStringLiteral("picGem"))->pixmap().toImage();
-        Back(byButton);
+        back(byButton);
 
-        frmDisplay *byMenu = Reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"), true);
+        frmDisplay *byMenu = reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"), true);
         QVERIFY(byMenu);
         QCOMPARE(snapshot(byMenu), fromButton);
         QCOMPARE(byMenu->findChild<QLabel *>(QStringLiteral("picGem"))->pixmap().toImage(), pictureFromButton);
@@ -224,8 +224,8 @@ private slots:
     {
         MessageBoxWatcher boxes;
         TypeInto(Child<QLineEdit>(m_main, "txtFirstName"), QString());
-        EnterDate(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
-        Ask();
+        enterDate(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
+        ask();
         QCOMPARE(boxes.count(), 1);
         QVERIFY(TopLevels<frmDisplay>().isEmpty());
         QVERIFY(m_main->isVisible());
@@ -236,10 +236,10 @@ private slots:
     // the main window as the user left it, no exit screen.
     void backThenSecondReading()
     {
-        frmDisplay *first = Reading(QStringLiteral("3"), QStringLiteral("September"), QStringLiteral("1999"));
+        frmDisplay *first = reading(QStringLiteral("3"), QStringLiteral("September"), QStringLiteral("1999"));
         QVERIFY(first);
         first->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
-        Back(first);
+        back(first);
         QVERIFY(m_main->isVisible());
         QVERIFY(!ExitScreenVisible());
         QCOMPARE(Child<QLineEdit>(m_main, "txtFirstName")->text(), QStringLiteral("MIRA"));
@@ -248,7 +248,7 @@ private slots:
         QCOMPARE(Child<QComboBox>(m_main, "cboMonth")->currentText(), QStringLiteral("September"));
         QCOMPARE(Child<QComboBox>(m_main, "cboYear")->currentText(), QStringLiteral("1999"));
 
-        frmDisplay *second = Reading(QStringLiteral("1"), QStringLiteral("March"), QStringLiteral("1900"));
+        frmDisplay *second = reading(QStringLiteral("1"), QStringLiteral("March"), QStringLiteral("1900"));
         QVERIFY(second);
         QCOMPARE(Caption(second, "lblLifePathNumber"), QStringLiteral("5"));
         QCOMPARE(Text(second, "txtLifeJourneyNumberDisplay"), LifePathSignificance());
@@ -264,7 +264,7 @@ private slots:
 
     void closeBoxLeavesTheExitScreen()
     {
-        frmDisplay *window = Reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
+        frmDisplay *window = reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
         QVERIFY(window);
         QPointer<frmDisplay> gone = window;
         window->windowHandle()->close();
@@ -277,7 +277,7 @@ private slots:
     // a new reading empties the clipboard even untouched.
     void clipboardDuringAReading()
     {
-        frmDisplay *window = Reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
+        frmDisplay *window = reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         auto *interpretation = window->findChild<QPlainTextEdit *>(QStringLiteral("txtBirthdayNumberDisplayDesc"));
@@ -292,9 +292,9 @@ private slots:
         QTest::mouseMove(significance->viewport(), QPoint(20, 20));
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
 
-        Back(window);
+        back(window);
         QGuiApplication::clipboard()->setText(QStringLiteral("copied between readings"));
-        QVERIFY(Reading(QStringLiteral("2"), QStringLiteral("July"), QStringLiteral("1900")));
+        QVERIFY(reading(QStringLiteral("2"), QStringLiteral("July"), QStringLiteral("1900")));
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
     }
 };
