@@ -2,7 +2,7 @@
 
 class QLabel;
 
-// Labels are drawn at fixed sizes for the design's fonts; a substitute
+// Labels are drawn at fixed sizes for the forms' fonts; a substitute
 // font may run wider. Shrinks the label's font in small steps until its
 // text fits: on one line its width, word-wrapped its height. A text that
 // fits is left alone. Call after the text is set.

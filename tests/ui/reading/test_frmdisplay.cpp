@@ -163,7 +163,7 @@ private slots:
         QVERIFY(base);
         const QRect actual(widget->mapTo(base, QPoint(0, 0)), widget->size());
         QCOMPARE(actual, place);
-        // Headings keep their place; a wider font than the design's is made
+        // Headings keep their place; a wider font than the form's is made
         // smaller until the text fits.
         if (control.startsWith(QLatin1String("Label"))) {
             auto *heading = qobject_cast<QLabel *>(widget);
