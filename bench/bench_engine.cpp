@@ -1,9 +1,9 @@
 // Cost of one reading computation and of every date the lists can form.
 #include "reading.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QStringList>
+
+#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "messageboxwatcher.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 
 MessageBoxWatcher::MessageBoxWatcher(QList<QMessageBox::StandardButton> answers)

@@ -11,8 +11,8 @@
 
 #include "messageboxwatcher.h"
 #include "testmain.h"
-#include "widgethelpers.h"
 #include "urlrecorder.h"
+#include "widgethelpers.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,14 +1,14 @@
+#include "catalogue.h"
 #include "exitscreen.h"
 #include "frmExitScreen.h"
-#include "catalogue.h"
 #include "shutdown.h"
 #include "tellafriend.h"
 #include "weblinks.h"
 
 #include "messageboxwatcher.h"
 #include "testmain.h"
-#include "widgethelpers.h"
 #include "urlrecorder.h"
+#include "widgethelpers.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -3,9 +3,9 @@
 #include "catalogue.h"
 #include "messageboxwatcher.h"
 #include "testmain.h"
-#include "widgethelpers.h"
 #include "urlrecorder.h"
 #include "weblinks.h"
+#include "widgethelpers.h"
 
 #include <QApplication>
 #include <QLabel>

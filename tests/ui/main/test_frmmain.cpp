@@ -5,9 +5,9 @@
 #include "frmExitScreen.h"
 #include "messageboxwatcher.h"
 #include "testmain.h"
-#include "widgethelpers.h"
 #include "urlrecorder.h"
 #include "weblinks.h"
+#include "widgethelpers.h"
 
 #include <QAction>
 #include <QApplication>

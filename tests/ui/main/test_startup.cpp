@@ -4,10 +4,10 @@
 #include "messageboxwatcher.h"
 #include "shutdown.h"
 #include "testmain.h"
-#include "widgethelpers.h"
 #include "updatereminder.h"
 #include "urlrecorder.h"
 #include "weblinks.h"
+#include "widgethelpers.h"
 
 #include <QApplication>
 #include <QDir>

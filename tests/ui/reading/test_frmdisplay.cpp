@@ -8,8 +8,8 @@
 #include "weblinks.h"
 
 #include "testmain.h"
-#include "widgethelpers.h"
 #include "urlrecorder.h"
+#include "widgethelpers.h"
 
 #include <QApplication>
 #include <QClipboard>
