@@ -31,7 +31,7 @@ Q_DECLARE_METATYPE(MakeWindow)
 namespace {
 
 const MakeWindow Main = [] { return new frmMain; };
-const MakeWindow Reading = [] { return new frmDisplay; };
+const MakeWindow ReadingWindow = [] { return new frmDisplay; };
 const MakeWindow About = [] { return new frmAbout; };
 const MakeWindow Exit = [] { return new frmExitScreen; };
 
@@ -131,7 +131,7 @@ private slots:
     void backgroundIsTheFace_data()
     {
         QTest::addColumn<MakeWindow>("make");
-        QTest::newRow("reading window") << Reading;
+        QTest::newRow("reading window") << ReadingWindow;
         QTest::newRow("About window") << About;
     }
 
@@ -165,7 +165,7 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         const QList<std::pair<const char *, MakeWindow>> windows = {
-            {"cmdNext", Main}, {"cmdback", Reading}, {"cmdClose", Exit}, {"cmdSubmit", Exit}};
+            {"cmdNext", Main}, {"cmdback", ReadingWindow}, {"cmdClose", Exit}, {"cmdSubmit", Exit}};
         for (const auto &[button, make] : windows) {
             QTest::addRow("%s, Return", button) << make << button << int(Qt::Key_Return) << Qt::KeyboardModifiers();
             QTest::addRow("%s, keypad Enter", button)
@@ -197,8 +197,8 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::newRow("name box") << Main << "txtFirstName";
         QTest::newRow("date list") << Main << "cboYear";
-        QTest::newRow("reading box") << Reading << "txtLifeJourneyNumberDisplay";
-        QTest::newRow("tab row") << Reading << "SSTab1";
+        QTest::newRow("reading box") << ReadingWindow << "txtLifeJourneyNumberDisplay";
+        QTest::newRow("tab row") << ReadingWindow << "SSTab1";
         QTest::newRow("referral box") << Exit << "txtFriendEmail";
         QTest::newRow("check box") << Exit << "Check1";
     }
@@ -231,7 +231,7 @@ private slots:
         for (const char *link : {"lblFullBrand", "lblCobrand", "Label61", "Label2"})
             QTest::addRow("main window, %s", link) << Main << link;
         for (const char *link : {"Label61", "lblCobrand", "lblFullBrand"})
-            QTest::addRow("reading window, %s", link) << Reading << link;
+            QTest::addRow("reading window, %s", link) << ReadingWindow << link;
         for (const char *link : {"lblHomePage", "lblCobrand"})
             QTest::addRow("About window, %s", link) << About << link;
         QTest::newRow("exit screen, lblGoToHome") << Exit << "lblGoToHome";
