@@ -2,7 +2,7 @@
 
 #include "appicon.h"
 #include "centering.h"
-#include "designfonts.h"
+#include "formfonts.h"
 #include "version.h"
 
 #include <QMainWindow>
@@ -25,7 +25,7 @@ QSize FixedSizeOf(QWidget *form)
 
 void SetUpForm(QWidget *form, Qt::WindowFlags flags)
 {
-    ApplyDesignFonts(form);
+    ApplyFormFonts(form);
     form->setWindowFlags(flags);
     form->setWindowTitle(QStringLiteral(GEMVARA_CAPTION));
     form->setWindowIcon(AppIcon());

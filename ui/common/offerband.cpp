@@ -1,7 +1,7 @@
 #include "offerband.h"
 
 #include "catalogue.h"
-#include "designcolours.h"
+#include "formcolours.h"
 #include "fittext.h"
 #include "linklabels.h"
 #include "weblinks.h"
@@ -18,7 +18,7 @@ void SetUpOfferBand(QLabel *advert, const QColor &advertColour, QLabel *fullBran
 
     const QColor face = advert->window()->palette().color(QPalette::Button);
     for (QLabel *offer : {fullBrand, coBrand}) {
-        SetColours(offer, {{QPalette::WindowText, DesignColour::Purple}, {QPalette::Window, face}});
+        SetColours(offer, {{QPalette::WindowText, FormColour::Purple}, {QPalette::Window, face}});
         offer->setAutoFillBackground(true);
     }
     inFront->raise();

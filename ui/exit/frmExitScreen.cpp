@@ -3,7 +3,7 @@
 
 #include "appicon.h"
 #include "catalogue.h"
-#include "designcolours.h"
+#include "formcolours.h"
 #include "fittext.h"
 #include "formsetup.h"
 #include "linklabels.h"
@@ -38,7 +38,7 @@ frmExitScreen::frmExitScreen(QWidget *parent)
     SetUpForm(this, Qt::Window | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
 
-    using namespace DesignColour;
+    using namespace FormColour;
     SetColours(this, {{QPalette::Window, White}, {QPalette::Base, White}});
     SetColours(ui->Label2, {{QPalette::Window, White}});
     SetColours(ui->Check1, {{QPalette::WindowText, Blue}});

@@ -3,7 +3,7 @@
 
 #include "appicon.h"
 #include "catalogue.h"
-#include "designcolours.h"
+#include "formcolours.h"
 #include "fittext.h"
 #include "formsetup.h"
 #include "linklabels.h"
@@ -24,7 +24,7 @@ frmAbout::frmAbout(QWidget *parent)
 
     // The window's own background is the face itself (see frmDisplay).
     SetColours(this, {{QPalette::Window, palette().color(QPalette::Button)}});
-    using namespace DesignColour;
+    using namespace FormColour;
     for (QWidget *purple : {static_cast<QWidget *>(ui->Label2), static_cast<QWidget *>(ui->lblHomePage),
                             static_cast<QWidget *>(ui->lblCobrand), static_cast<QWidget *>(ui->Line1)})
         SetColours(purple, {{QPalette::WindowText, Purple}});

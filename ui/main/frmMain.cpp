@@ -1,7 +1,7 @@
 #include "frmMain.h"
 #include "ui_frmMain.h"
 
-#include "designcolours.h"
+#include "formcolours.h"
 #include "exitscreen.h"
 #include "formsetup.h"
 #include "frmAbout.h"
@@ -30,7 +30,7 @@ frmMain::frmMain(QWidget *parent)
     applyColours();
 
     // Both offers share one spot; the full-branding one starts in front.
-    SetUpOfferBand(ui->Label61, DesignColour::Purple, ui->lblFullBrand, ui->lblCobrand,
+    SetUpOfferBand(ui->Label61, FormColour::Purple, ui->lblFullBrand, ui->lblCobrand,
                    ui->lblFullBrand);
     OnLabelClick(ui->Label2, [] { OpenFullBrandPage(); });
     // The three field captions fit their text exactly.
@@ -87,7 +87,7 @@ void frmMain::Form_Load()
 
 void frmMain::applyColours()
 {
-    using namespace DesignColour;
+    using namespace FormColour;
     const QColor face = palette().color(QPalette::Button);
 
     ui->centralwidget->setAutoFillBackground(true);

@@ -3,7 +3,7 @@
 #include "accessiblelinks.h"
 #include "appicon.h"
 #include "buttonkeys.h"
-#include "designfonts.h"
+#include "formfonts.h"
 #include "frmMain.h"
 #include "lightlook.h"
 #include "messagebox.h"

@@ -2,7 +2,7 @@
 #include "ui_frmDisplay.h"
 
 #include "clipboardguard.h"
-#include "designcolours.h"
+#include "formcolours.h"
 #include "fittext.h"
 #include "formsetup.h"
 #include "gempictures.h"
@@ -82,7 +82,7 @@ frmDisplay::frmDisplay(QWidget *parent)
 
     // Text colours through the palette: a style sheet on each label costs
     // parsing and polishing at every reading.
-    using namespace DesignColour;
+    using namespace FormColour;
     for (QLabel *label : {ui->Label2, ui->Label3})
         SetColours(label, {{QPalette::WindowText, DarkPurple}});
     for (QLabel *label : {ui->Label1, ui->Label4, ui->Label5, ui->Label6, ui->Label7})

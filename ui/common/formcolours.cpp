@@ -1,4 +1,4 @@
-#include "designcolours.h"
+#include "formcolours.h"
 
 #include <QWidget>
 

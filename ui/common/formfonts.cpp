@@ -1,4 +1,4 @@
-#include "designfonts.h"
+#include "formfonts.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -23,7 +23,7 @@ void ApplyOne(QWidget *widget)
 
 } // namespace
 
-void ApplyDesignFonts(QWidget *form)
+void ApplyFormFonts(QWidget *form)
 {
     if (!form)
         return;

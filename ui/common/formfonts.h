@@ -5,7 +5,7 @@ class QWidget;
 // Designer stores whole point sizes only. Widgets whose font is 8.25,
 // 9.75 or 14.25 pt carry the exact size in the dynamic property
 // "pointSizeF"; this applies it to a form and all its children.
-void ApplyDesignFonts(QWidget *form);
+void ApplyFormFonts(QWidget *form);
 
 // Verdana and MS Sans Serif are not on every system: map them to the
 // system's sans font so the sizes still hold (where the desktop names no

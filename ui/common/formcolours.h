@@ -9,7 +9,7 @@
 class QWidget;
 
 // The forms' colours (red, green, blue).
-namespace DesignColour {
+namespace FormColour {
 inline constexpr QColor White(255, 255, 255);
 inline constexpr QColor Navy(0, 0, 128);
 inline constexpr QColor Blue(0, 0, 192);
@@ -19,7 +19,7 @@ inline constexpr QColor DarkPurple(64, 0, 64);
 inline constexpr QColor Magenta(255, 0, 255);
 inline constexpr QColor DarkGreen(0, 64, 0);
 inline constexpr QColor LightBlue(124, 165, 231);
-} // namespace DesignColour
+} // namespace FormColour
 
 // The one way the forms set their colours: each role its colour, in every
 // state, in one palette change (every change is passed on to all of the
