@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPlainTextEdit>
 
 namespace {
@@ -71,6 +72,29 @@ private:
     Pending m_pending = Pending::None;
 };
 
+// A Wayland compositor takes a new clipboard content only from the window
+// that has the keyboard focus, so whatever the guard did while the window
+// was in the background (filling it before it was shown, for one) is done
+// again each time it becomes active.
+class ActivationGuard : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowActivate)
+            EmptyClipboard();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+bool NativeWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace
 
 void EmptyClipboard()
@@ -78,7 +102,10 @@ void EmptyClipboard()
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         return;
-    clipboard->clear(QClipboard::Clipboard);
+    // Giving the clipboard up is not enough: Wayland compositors and XWayland
+    // keep the last content when its owner lets go without replacing it.
+    // Content without a single format is empty for every program.
+    clipboard->setMimeData(new QMimeData, QClipboard::Clipboard);
     EmptySelection();
 }
 
@@ -94,6 +121,10 @@ void GuardClipboard(QPlainTextEdit *box)
     // Movement without a button held is only reported with tracking on.
     box->setMouseTracking(true);
     box->viewport()->setMouseTracking(true);
+
+    QWidget *window = box->window();
+    if (NativeWayland() && !window->findChild<ActivationGuard *>(QString(), Qt::FindDirectChildrenOnly))
+        window->installEventFilter(new ActivationGuard(window));
 
     QObject::connect(box, &QPlainTextEdit::textChanged, filter, &ClipboardGuardFilter::guard);
     // A selection made from the keyboard never reaches the primary

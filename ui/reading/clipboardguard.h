@@ -11,5 +11,7 @@ void EmptyClipboard();
 // box itself is left alone: its text, selection, caret and focus stay as
 // they are and every event still reaches it. Once the box has handled the
 // event the clipboard is emptied again, and any selection made in the box
-// is taken out of the primary selection, so it never stays there.
+// is taken out of the primary selection, so it never stays there. Natively
+// on Wayland the box's window also empties the clipboard whenever it
+// becomes active, as the compositor ignores a change from the background.
 void GuardClipboard(QPlainTextEdit *box);
