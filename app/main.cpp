@@ -1,10 +1,12 @@
+#include "displayplatform.h"
 #include "startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    DisplayPlatformArguments arguments(argc, argv);
+    QApplication app(arguments.argc(), arguments.argv());
     SetUpApplication();
     StartApplication();
     return QApplication::exec();
