@@ -9,6 +9,7 @@ packages=(
   libbenchmark-dev
   xvfb xauth xdotool x11-utils xclip openbox imagemagick xdg-utils
   qt6-gtk-platformtheme gnome-themes-extra
+  weston xwayland wl-clipboard qt6-wayland
   fonts-dejavu-core python3
   desktop-file-utils appstream llvm
   clang libclang-rt-14-dev
