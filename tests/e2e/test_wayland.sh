@@ -106,6 +106,19 @@ wait_for_reading() {
   return 1
 }
 
+# Whether the reading window's title is drawn as the active window's:
+# black letters, where an inactive window has grey ones.
+title_active() {
+  local ox oy
+  read -r ox oy <<<"$origin"
+  import -window root -depth 8 -crop "200x20+$((ox + 148))+$((oy - 24))" ppm:- 2>/dev/null | python3 -c '
+import sys
+raw = sys.stdin.buffer.read().split(b"\n", 3)[3]
+dark = sum(1 for i in range(0, len(raw) - 2, 3) if max(raw[i:i + 3]) < 60)
+print("yes" if dark > 30 else "")
+'
+}
+
 # Moves the pointer to point ($1, $2) of the reading window, in steps, so
 # that the window sees the pointer arrive.
 point() {
@@ -198,15 +211,23 @@ reading_on() {
   [ -z "$(wl_clipboard)" ] || fail "$where: moving over the significance box kept '$(wl_clipboard)'"
   pass "$where: a mouse move over a guarded box empties the clipboard"
 
-  # What another program put there goes the same way. Natively the window
-  # has lost the focus to wl-copy and a click gives it back, which empties
-  # the clipboard by itself: this holds on XWayland only.
+  # What another program put there goes the same way on XWayland. Natively
+  # wl-copy takes the focus away, and the compositor would ignore a change
+  # of the clipboard from the window now: the window empties it when it is
+  # active again, on a click on its title bar.
+  wl_offer "copied elsewhere"
   if [ "$where" = "XWayland" ]; then
-    wl_offer "copied elsewhere"
     # shellcheck disable=SC2086
     point $significance
     [ -z "$(wl_clipboard)" ] || fail "$where: moving over the significance box kept '$(wl_clipboard)'"
     pass "$where: a mouse move over a guarded box empties another program's text"
+  else
+    read -r x y w h <<<"$(window_box)"
+    pointer_to $((x + w / 2)) $((y + 8))
+    xdotool click 1
+    wait_for title_active || fail "$where: a click on the title bar did not activate the window"
+    [ -z "$(wl_clipboard)" ] || fail "$where: activating the reading window kept '$(wl_clipboard)'"
+    pass "$where: the reading window empties the clipboard when it becomes active"
   fi
 
   kill "$gemvara_pid"

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QWindow>
 
 namespace {
 
@@ -76,19 +78,21 @@ private:
 // that has the keyboard focus, so whatever the guard did while the window
 // was in the background (filling it before it was shown, for one) is done
 // again each time it becomes active.
-class ActivationGuard : public QObject
+void GuardOnActivation(QWidget *window)
 {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::WindowActivate)
-            EmptyClipboard();
-        return QObject::eventFilter(watched, event);
-    }
-};
+    if (window->property("clipboardGuardedOnActivation").toBool())
+        return;
+    window->setProperty("clipboardGuardedOnActivation", true);
+    // Coming back from one of the program's own popups (a box's context
+    // menu, with its Copy) is not a new activation.
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, window,
+                     [window, previous = QPointer<QWindow>()](QWindow *focus) mutable {
+                         const bool fromPopup = previous && previous->type() == Qt::Popup;
+                         previous = focus;
+                         if (focus && focus == window->windowHandle() && !fromPopup)
+                             EmptyClipboard();
+                     });
+}
 
 bool NativeWayland()
 {
@@ -122,9 +126,8 @@ void GuardClipboard(QPlainTextEdit *box)
     box->setMouseTracking(true);
     box->viewport()->setMouseTracking(true);
 
-    QWidget *window = box->window();
-    if (NativeWayland() && !window->findChild<ActivationGuard *>(QString(), Qt::FindDirectChildrenOnly))
-        window->installEventFilter(new ActivationGuard(window));
+    if (NativeWayland())
+        GuardOnActivation(box->window());
 
     QObject::connect(box, &QPlainTextEdit::textChanged, filter, &ClipboardGuardFilter::guard);
     // A selection made from the keyboard never reaches the primary
