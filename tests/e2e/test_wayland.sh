@@ -44,7 +44,7 @@ xdotool windowfocus --sync "$weston_window"
 # What other programs find on the clipboard; empty when it holds no text.
 wl_clipboard() { timeout 10 wl-paste -n -t text 2>/dev/null || true; }
 wl_offer() {
-  echo -n "$1" | timeout 10 wl-copy
+  echo -n "$1" | timeout 10 wl-copy 2>/dev/null
   [ "$(wl_clipboard)" = "$1" ] || fail "wl-copy could not fill the clipboard"
 }
 
