@@ -146,9 +146,10 @@ print("yes" if blue > 200 else "")
 '
 }
 
-# Copies the whole interpretation of the reading window from the keyboard.
-# The click gives the window the keyboard focus, which arrives a little
-# later: Ctrl+A is pressed until the box shows its text selected.
+# Copies the whole interpretation of the reading window with Ctrl+C, or
+# with its context menu's Copy when $1 is "menu". The click gives the
+# window the keyboard focus, which arrives a little later: Ctrl+A is
+# pressed until the box shows its text selected.
 copy_interpretation() {
   # shellcheck disable=SC2086
   point $interpretation
@@ -160,7 +161,23 @@ copy_interpretation() {
     sleep 0.1
   done
   [ -n "$(selection_shown)" ] || { shot "$where no keys"; fail "$where: the interpretation box takes no keys ($origin)"; }
-  xdotool key ctrl+c
+  if [ "${1:-}" = menu ]; then
+    # The menu opens beside the pointer, above or below it, and takes its
+    # key once it is on screen.
+    local ox oy before
+    read -r ox oy <<<"$origin"
+    beside() { import -window root -depth 8 -crop "60x20+$((ox + 205))+$((oy + 205))" ppm:- 2>/dev/null | md5sum; }
+    before=$(beside)
+    xdotool click 3
+    for ((i = 0; i < 50; i++)); do
+      [ "$(beside)" != "$before" ] && break
+      sleep 0.1
+    done
+    [ "$(beside)" != "$before" ] || fail "$where: the interpretation's context menu did not open"
+    xdotool key c
+  else
+    xdotool key ctrl+c
+  fi
 }
 
 # $1 names the platform in messages; the environment is set by the caller.
@@ -191,17 +208,20 @@ reading_on() {
   [ -z "$(wl_clipboard)" ] || fail "$where: showing a reading left '$(wl_clipboard)' on the clipboard"
   pass "$where: showing a reading empties the clipboard"
 
-  copy_interpretation
-  # shellcheck disable=SC2086
-  point $back_button
-  local got=""
-  for _ in $(seq 30); do
-    got=$(wl_clipboard)
-    [ -n "$got" ] && break
-    sleep 0.1
+  local how got
+  for how in keys menu; do
+    copy_interpretation "$how"
+    # shellcheck disable=SC2086
+    point $back_button
+    got=""
+    for _ in $(seq 30); do
+      got=$(wl_clipboard)
+      [ -n "$got" ] && break
+      sleep 0.1
+    done
+    [ "$got" = "$expected" ] || fail "$where: the interpretation copied ($how) is not on the clipboard: '$got'"
   done
-  [ "$got" = "$expected" ] || fail "$where: the copied interpretation is not on the clipboard: '$got'"
-  pass "$where: text copied from an interpretation stays on the clipboard"
+  pass "$where: text copied from an interpretation, by keys or menu, stays on the clipboard"
 
   copy_interpretation
   # shellcheck disable=SC2086
