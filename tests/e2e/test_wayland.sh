@@ -189,6 +189,9 @@ reading_on() {
   "$GEMVARA_EXE" >>"$E2E_WORK/gemvara.log" 2>&1 &
   gemvara_pid=$!
   wait_for window_box || fail "$where: the main window did not appear"
+  if [ "$where" != "XWayland" ]; then
+    [ -z "$(DISPLAY=$xw_display windows_named "$caption")" ] || fail "$where: the program runs on XWayland"
+  fi
   # A click on the title bar gives the main window the keyboard focus.
   read -r x y w h <<<"$(window_box)"
   pointer_to $((x + w / 2)) $((y + 8))
@@ -277,8 +280,8 @@ printf '#!/bin/sh\nDISPLAY=%s exec "%s"\n' "$xw_display" "$GEMVARA_EXE_REAL" >"$
 chmod +x "$GEMVARA_EXE"
 reading_on "XWayland"
 
-# 2. Natively: without an X display the program runs on Wayland.
+# 2. Natively, as the user asks with QT_QPA_PLATFORM even with an X display.
 GEMVARA_EXE=$E2E_WORK/native
-printf '#!/bin/sh\nunset DISPLAY\nexec "%s"\n' "$GEMVARA_EXE_REAL" >"$GEMVARA_EXE"
+printf '#!/bin/sh\nDISPLAY=%s QT_QPA_PLATFORM=wayland exec "%s"\n' "$xw_display" "$GEMVARA_EXE_REAL" >"$GEMVARA_EXE"
 chmod +x "$GEMVARA_EXE"
 reading_on "native Wayland"
