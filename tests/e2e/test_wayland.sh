@@ -285,3 +285,40 @@ GEMVARA_EXE=$E2E_WORK/native
 printf '#!/bin/sh\nDISPLAY=%s QT_QPA_PLATFORM=wayland exec "%s"\n' "$xw_display" "$GEMVARA_EXE_REAL" >"$GEMVARA_EXE"
 chmod +x "$GEMVARA_EXE"
 reading_on "native Wayland"
+
+# 3. Natively Qt draws a maximise button on the fixed-size windows too. A
+# click on it leaves the program running, the window at its size: the
+# window follows the compositor into the maximised state and straight back.
+# The program's Wayland requests are logged, to know when it has asked to
+# leave that state again and the compositor has answered.
+GEMVARA_EXE=$E2E_WORK/native-logged
+printf '#!/bin/sh\nWAYLAND_DEBUG=client DISPLAY=%s QT_QPA_PLATFORM=wayland exec "%s"\n' "$xw_display" "$GEMVARA_EXE_REAL" >"$GEMVARA_EXE"
+chmod +x "$GEMVARA_EXE"
+"$GEMVARA_EXE" >"$E2E_WORK/wayland.log" 2>&1 &
+gemvara_pid=$!
+# The window's place, once two looks at the screen agree on it.
+settled_box() {
+  local first
+  first=$(window_box)
+  [ -n "$first" ] && [ "$(window_box)" = "$first" ] && echo "$first"
+}
+wait_for settled_box || fail "natively: the main window did not appear"
+read -r x y w h <<<"$(settled_box)"
+shot "native before maximise"
+# Qt's title bar has close, maximise and minimise buttons from the right.
+pointer_to $((x + w - 40)) $((y + 14))
+xdotool click 1
+answered() {
+  kill -0 "$gemvara_pid" 2>/dev/null || { echo ended; return; }
+  # After the request to leave the maximised state, the compositor's answer
+  # is acknowledged.
+  sed -n '/-> xdg_toplevel@[0-9]*\.unset_maximized/,$p' "$E2E_WORK/wayland.log" | grep -q -- '-> xdg_surface@[0-9]*\.ack_configure' || return 0
+  [ "$(window_box)" = "$x $y $w $h" ] && echo back
+}
+wait_for answered || { shot "native maximise"; fail "natively: after a click on maximise the window is at $(window_box), not $x $y $w $h"; }
+shot "native after maximise"
+kill -0 "$gemvara_pid" 2>/dev/null || fail "natively: a click on maximise ended the program: $(grep -i error "$E2E_WORK/wayland.log" | tail -n2)"
+pass "natively: a click on maximise leaves the program running at its size"
+kill "$gemvara_pid"
+wait_for_exit "$gemvara_pid" || fail "natively: the program did not end"
+gemvara_pid=

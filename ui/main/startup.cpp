@@ -3,6 +3,7 @@
 #include "accessiblelinks.h"
 #include "appicon.h"
 #include "buttonkeys.h"
+#include "fixedsize.h"
 #include "formfonts.h"
 #include "frmMain.h"
 #include "lightlook.h"
@@ -71,6 +72,7 @@ void SetUpApplication()
     InstallFontSubstitutes();
     InstallEnterPressesButtons();
     InstallAccessibleLinks();
+    InstallFixedSizeOnWayland();
 }
 
 void StartApplication()
