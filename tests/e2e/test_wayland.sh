@@ -84,6 +84,8 @@ if rows:
 '
 }
 
+screen_empty() { [ -n "$(window_box)" ] || echo empty; }
+
 # The reading window's client area is 496 x 360; a frame adds the same
 # border left, right and below, and a title bar above.
 reading_origin() {
@@ -256,6 +258,9 @@ reading_on() {
   kill "$gemvara_pid"
   wait_for_exit "$gemvara_pid" || fail "$where: the program did not end"
   gemvara_pid=
+  # Weston fades a closed window out: the next run finds its own window
+  # only on an empty screen.
+  wait_for screen_empty || fail "$where: a window stays on screen after the program ended"
 }
 
 # 1. On XWayland, as the program chooses when an X display is there. The
@@ -272,6 +277,7 @@ grep -qx "StartupWMClass=GemvaraFree" "$here/../../dist/com.orvanta.GemvaraFree.
 kill "$gemvara_pid"
 wait_for_exit "$gemvara_pid" || fail "the program did not end"
 export DISPLAY=$host_display
+wait_for screen_empty || fail "a window stays on screen after the program ended"
 pass "with an X display the program runs on it, with the class of its desktop entry"
 
 GEMVARA_EXE_REAL=$GEMVARA_EXE
