@@ -9,8 +9,11 @@ constexpr double SmallestPoints = 6.0;
 
 bool TextFits(const QLabel *label)
 {
+    // Word wrap cannot break a word: one wider than the label runs past its
+    // edge whatever the height, as a wider substitute font's words may.
     if (label->wordWrap())
-        return label->heightForWidth(label->width()) <= label->height();
+        return label->heightForWidth(label->width()) <= label->height()
+               && label->minimumSizeHint().width() <= label->width();
     return label->sizeHint().width() <= label->width();
 }
 

@@ -20,8 +20,10 @@ bool Fits(const QLabel &label)
 {
     const QFontMetrics metrics(label.font());
     const QRect area = label.contentsRect();
-    if (label.wordWrap())
-        return metrics.boundingRect(area, Qt::TextWordWrap, label.text()).height() <= area.height();
+    if (label.wordWrap()) {
+        const QRect needed = metrics.boundingRect(area, Qt::TextWordWrap, label.text());
+        return needed.height() <= area.height() && needed.width() <= area.width();
+    }
     return metrics.horizontalAdvance(label.text()) <= area.width();
 }
 
@@ -46,6 +48,8 @@ private slots:
         QTest::newRow("word-wrapped, too tall")
             << QString(sentence + QLatin1Char(' ')).repeated(4) << QSize(200, 60) << true << true << true;
         QTest::newRow("word-wrapped, fits") << sentence << QSize(200, 60) << true << false << true;
+        // Low enough, but one word is wider than the label.
+        QTest::newRow("word-wrapped, a word too wide") << sentence << QSize(55, 120) << true << true << true;
         // No size makes it fit: it stops at the smallest size, and ends.
         QTest::newRow("can never fit") << sentence.repeated(50) << QSize(40, 12) << false << true << false;
         QTest::newRow("empty") << QString() << QSize(1, 1) << false << false << true;
