@@ -27,3 +27,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The Windows leg of the test command (cross compiler, Wine, NSIS).
+if [ "${GEMVARA_SKIP_WINDOWS:-0}" != 1 ]; then
+  bash "$(dirname "$0")/install-deps-windows.sh"
+fi

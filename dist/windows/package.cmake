@@ -53,7 +53,7 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # The installer keeps its Start-menu folder under the vendor's key; the
 # vendor's key goes too once it is empty (this hook runs after the
 # uninstaller has removed its own key).
-set(CPACK_NSIS_DELETE_ICONS_EXTRA "DeleteRegKey /ifempty SHCTX 'Software\\Orvanta'")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "DeleteRegKey /ifempty SHCTX 'Software\\\\Orvanta'")
 # A 64-bit installer for the 64-bit program (makensis makes 32-bit ones
 # unless told), with version information as Explorer shows it.
 set(CPACK_NSIS_DEFINES "

@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char *argv[])
@@ -25,7 +26,11 @@ int main(int argc, char *argv[])
         while (std::fgetc(stdin) != EOF) {
         }
     } else if (std::strcmp(mode, "crash") == 0) {
+#ifdef SIGKILL
         std::raise(SIGKILL);
+#else
+        std::abort(); // Windows has no SIGKILL; this ends it without cleanup too
+#endif
     }
     ReleaseInstanceLock();
     return 0;
