@@ -11,6 +11,15 @@ char platformOption[] = "-platform";
 // X display named in DISPLAY has gone.
 char platformChoice[] = "xcb;wayland";
 
+// Windows and macOS have neither plugin; a DISPLAY set there (by an X
+// server for other programs, or by Wine) must not keep the program from
+// starting.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+constexpr bool HasX11 = false;
+#else
+constexpr bool HasX11 = true;
+#endif
+
 bool NamesPlatform(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
@@ -25,7 +34,7 @@ bool NamesPlatform(int argc, char **argv)
 DisplayPlatformArguments::DisplayPlatformArguments(int argc, char **argv)
 {
     m_argv.assign(argv, argv + argc);
-    if (argc > 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+    if (HasX11 && argc > 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
         && !qEnvironmentVariableIsEmpty("DISPLAY") && !NamesPlatform(argc, argv)) {
         m_argv.insert(m_argv.begin() + 1, {platformOption, platformChoice});
     }
