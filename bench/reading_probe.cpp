@@ -44,7 +44,8 @@ protected:
         if (event->type() == QEvent::Paint && kind && watched->metaObject() == kind) {
             // The window's own paint comes first and its children follow in
             // the same pass; a queued call runs once the pass is over.
-            QMetaObject::invokeMethod(this, [this] { painted = true; }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { painted = true; }, Qt::QueuedConnection);
         }
         return false;
     }
@@ -150,7 +151,8 @@ int main(int argc, char *argv[])
                 if (auto *d = qobject_cast<frmDisplay *>(w); d && d->isVisible())
                     display = d;
         }
-        auto *back = display ? display->findChild<QPushButton *>(QStringLiteral("cmdback")) : nullptr;
+        auto *back =
+            display ? display->findChild<QPushButton *>(QStringLiteral("cmdback")) : nullptr;
         if (!back) {
             std::fprintf(stderr, "reading %d: no Back button\n", i + 1);
             return 1;

@@ -111,8 +111,7 @@ int main(int argc, char **argv)
         first = 3;
     }
     if (argc - first < 2) {
-        std::fprintf(stderr, "usage: %s [-n runs] <gemvara_probe> <yardstick_probe>...\n",
-                     argv[0]);
+        std::fprintf(stderr, "usage: %s [-n runs] <gemvara_probe> <yardstick_probe>...\n", argv[0]);
         return 2;
     }
     const std::vector<const char *> programs(argv + first, argv + argc);

@@ -32,14 +32,10 @@ constexpr std::array<Kind, 11> Kinds = {{
 
 // Rows: life path root 1-9. Columns: birthday root 1-9.
 constexpr GemId GemTable[9][9] = {
-    {YT, GT, YT, LB, DI, EM, MO, BS, CO},
-    {YT, CE, AM, LB, DI, EM, MO, BS, MO},
-    {YT, CE, AM, LB, DI, YT, MO, BS, CO},
-    {YT, CE, YT, LB, DI, EM, MO, BS, CO},
-    {RU, CE, AM, LB, DI, EM, MO, BS, CO},
-    {YT, CE, YT, LB, DI, EM, MO, BS, CO},
-    {YT, CE, AM, LB, DI, EM, MO, BS, MO},
-    {GT, CE, AM, LB, DI, EM, MO, BS, CO},
+    {YT, GT, YT, LB, DI, EM, MO, BS, CO}, {YT, CE, AM, LB, DI, EM, MO, BS, MO},
+    {YT, CE, AM, LB, DI, YT, MO, BS, CO}, {YT, CE, YT, LB, DI, EM, MO, BS, CO},
+    {RU, CE, AM, LB, DI, EM, MO, BS, CO}, {YT, CE, YT, LB, DI, EM, MO, BS, CO},
+    {YT, CE, AM, LB, DI, EM, MO, BS, MO}, {GT, CE, AM, LB, DI, EM, MO, BS, CO},
     {YT, CE, AM, LB, DI, EM, MO, BS, CO},
 };
 
@@ -57,7 +53,8 @@ std::optional<Gemstone> GemForRoots(qint16 lifePathRoot, qint16 birthdayRoot)
     const Kind &kind = Kinds[GemTable[lifePathRoot - 1][birthdayRoot - 1]];
     Gemstone gem;
     gem.name = QString::fromUtf16(kind.name);
-    gem.description = GemDescriptionCatalogue(QString::fromLatin1(kind.descriptionLabel)).value_or(QString());
+    gem.description =
+        GemDescriptionCatalogue(QString::fromLatin1(kind.descriptionLabel)).value_or(QString());
     gem.picture = kind.picture;
     return gem;
 }

@@ -5,7 +5,7 @@
 // The program's message box: title "Gemvara", the given icon and buttons,
 // modal over parent (or the whole program when there is none). Returns the
 // button pressed.
-QMessageBox::StandardButton ShowGemvaraMessage(QWidget *parent, QMessageBox::Icon icon,
-                                               const QString &text,
-                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                               QMessageBox::StandardButton defaultButton = QMessageBox::Ok);
+QMessageBox::StandardButton
+ShowGemvaraMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                   QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                   QMessageBox::StandardButton defaultButton = QMessageBox::Ok);

@@ -41,8 +41,8 @@ bool AcquireInstanceLock()
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return true;
-    const QString path = folder + QLatin1Char('/') + QCoreApplication::applicationName()
-                         + QStringLiteral(".lock");
+    const QString path =
+        folder + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral(".lock");
     auto lock = std::make_unique<QLockFile>(path);
     // Zero: a lock is stale only when its owner process is gone, never
     // because of its age, so a long-running copy keeps its lock.

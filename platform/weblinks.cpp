@@ -14,6 +14,7 @@ void OpenWebPage(const QString &address)
         QDesktopServices::openUrl(url);
 }
 
+// clang-format off
 QString ForumSite() { return QStringLiteral(GEMVARA_FORUM_SITE); }
 QString HelpSite() { return QStringLiteral(GEMVARA_HELP_SITE); }
 QString ProductSite() { return QStringLiteral(GEMVARA_PRODUCT_SITE); }
@@ -27,3 +28,4 @@ void OpenOnlineHelp() { OpenWebPage(ProductSite() + QStringLiteral("/gemvara-fre
 void OpenCoBrandPage() { OpenWebPage(HelpSite() + QStringLiteral("/co-brand.html")); }
 void OpenFullBrandPage() { OpenWebPage(HelpSite() + QStringLiteral("/fully-branded.html")); }
 void OpenDownloadPage() { OpenWebPage(ProductSite() + QStringLiteral("/download-gemvara-free.html")); }
+// clang-format on

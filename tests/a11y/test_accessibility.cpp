@@ -39,17 +39,18 @@ namespace {
 using Role = QAccessible::Role;
 
 // Roles under which a control is something to operate rather than to read.
-const QSet<Role> OperableRoles = {Role::PushButton, Role::Button,   Role::CheckBox, Role::RadioButton,
-                                  Role::ComboBox,   Role::EditableText, Role::PageTab, Role::MenuItem,
-                                  Role::Link,       Role::ButtonMenu,  Role::SpinBox, Role::Slider};
+const QSet<Role> OperableRoles = {Role::PushButton,  Role::Button,   Role::CheckBox,
+                                  Role::RadioButton, Role::ComboBox, Role::EditableText,
+                                  Role::PageTab,     Role::MenuItem, Role::Link,
+                                  Role::ButtonMenu,  Role::SpinBox,  Role::Slider};
 
 QString Describe(const QAccessibleInterface *iface)
 {
     const QObject *object = iface->object();
     const QString name = object && !object->objectName().isEmpty()
                              ? object->objectName()
-                             : QStringLiteral("(unnamed %1)").arg(object ? object->metaObject()->className()
-                                                                        : "element");
+                             : QStringLiteral("(unnamed %1)")
+                                   .arg(object ? object->metaObject()->className() : "element");
     return QStringLiteral("%1 [role %2, name \"%3\"]")
         .arg(name)
         .arg(int(iface->role()))
@@ -111,8 +112,8 @@ struct Walk
         // reached as that other widget, which the walk checks on its own.
         const auto *widget = qobject_cast<const QWidget *>(object);
         const bool delegates = widget && widget->focusProxy();
-        const bool reachable = !delegates
-                               && (state.focusable || isClickable || OperableRoles.contains(iface->role()));
+        const bool reachable =
+            !delegates && (state.focusable || isClickable || OperableRoles.contains(iface->role()));
         // The open list of a drop-down list is read by its entries, which
         // are checked one by one.
         const bool namedByEntries = iface->role() == Role::List;
@@ -159,8 +160,8 @@ QStringList AccessibilityFaults(QWidget *window)
     walk.visit(QAccessible::queryAccessibleInterface(window));
     // The walk must have met every control the user can reach.
     for (QWidget *widget : window->findChildren<QWidget *>()) {
-        const bool focusable = (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy()
-                               && widget->isEnabled();
+        const bool focusable =
+            (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() && widget->isEnabled();
         if ((focusable || walk.clickable.contains(widget)) && !walk.seen.contains(widget)
             && !widget->inherits("QComboBoxPrivateContainer") && !widget->isWindow())
             walk.faults << QStringLiteral("not in the tree: ") + widget->objectName();
@@ -170,7 +171,7 @@ QStringList AccessibilityFaults(QWidget *window)
 
 using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
 
-template <typename Form>
+template<typename Form>
 WindowMaker Make()
 {
     return [] { return std::unique_ptr<QWidget>(new Form); };
@@ -204,10 +205,12 @@ private slots:
     void windows_data()
     {
         QTest::addColumn<WindowMaker>("make");
+        // clang-format off
         QTest::newRow("main window") << Make<frmMain>();
         QTest::newRow("reading window") << Make<frmDisplay>();
         QTest::newRow("About window") << Make<frmAbout>();
         QTest::newRow("exit screen") << Make<frmExitScreen>();
+        // clang-format on
     }
 
     void everyReachableControlIsNamed_data() { windows_data(); }
@@ -260,7 +263,8 @@ private slots:
         QVERIFY2(faults.contains(QLatin1String("no name: bareBox")), qPrintable(faults));
         QVERIFY2(faults.contains(QLatin1String("wrong role: plainLink")), qPrintable(faults));
         QVERIFY2(!faults.contains(QLatin1String("namedBox")), qPrintable(faults));
-        QVERIFY2(faults.contains(QLatin1String("named by its frame: framedBox")), qPrintable(faults));
+        QVERIFY2(faults.contains(QLatin1String("named by its frame: framedBox")),
+                 qPrintable(faults));
         QVERIFY2(faults.contains(QLatin1String("not named by its caption: misnamedButton")),
                  qPrintable(faults));
     }
@@ -302,6 +306,7 @@ private slots:
         QTest::addColumn<QString>("caption");      // otherwise the caption itself
         const WindowMaker main = Make<frmMain>(), reading = Make<frmDisplay>(),
                           exit = Make<frmExitScreen>();
+        // clang-format off
         QTest::newRow("first name") << main << "txtFirstName" << "Label1" << QString();
         QTest::newRow("middle name") << main << "txtMiddleName" << "Label4" << QString();
         QTest::newRow("last name") << main << "txtLastName" << "Label5" << QString();
@@ -315,6 +320,7 @@ private slots:
         QTest::newRow("friend's name") << exit << "txtFriendName" << QString() << FriendNamePlaceholder;
         QTest::newRow("friend's email") << exit << "txtFriendEmail" << QString() << FriendEmailPlaceholder;
         QTest::newRow("message") << exit << "txtMessage" << QString() << MessagePlaceholder;
+        // clang-format on
     }
 
     void namesMatchCaptions()
@@ -341,9 +347,11 @@ private slots:
     {
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("name");
+        // clang-format off
         QTest::newRow("month") << "cboMonth" << "Month of Birth";
         QTest::newRow("day") << "cboDate" << "Day of Birth";
         QTest::newRow("year") << "cboYear" << "Year of Birth";
+        // clang-format on
     }
 
     void dateListsAreLabelled()

@@ -60,7 +60,9 @@ private slots:
     {
         QTest::addColumn<int>("position");
         for (int position = 1; position <= GemPictureCount; ++position)
+            // clang-format off
             QTest::addRow("%s", qPrintable(GemPictureKey(qint16(position)))) << position;
+        // clang-format on
     }
 
     // Each position gives its own stone at twice the pixels, and the large
@@ -77,7 +79,8 @@ private slots:
         const QImage small(GemPicturePath(qint16(position)));
         const QImage large(DoubleSizePath(position));
         QCOMPARE(Normalised(picture.toImage()), Normalised(large));
-        const QImage reduced = large.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage reduced =
+            large.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QVERIFY2(MeanDifference(reduced, small) < 6,
                  qPrintable(QStringLiteral("differs by %1").arg(MeanDifference(reduced, small))));
     }
@@ -88,9 +91,11 @@ private slots:
     {
         QTest::addColumn<int>("lifePathRoot");
         QTest::addColumn<int>("birthdayRoot");
+        // clang-format off
         QTest::newRow("1, 1") << 1 << 1;
         QTest::newRow("4, 3") << 4 << 3;
         QTest::newRow("9, 9") << 9 << 9;
+        // clang-format on
     }
 
     void readingWindowShowsLargePicture()
@@ -115,8 +120,10 @@ private slots:
         const QPixmap shot = box->grab();
         QCOMPARE(shot.size(), QSize(240, 180));
         const QImage expected(DoubleSizePath(gem->picture));
-        QVERIFY2(MeanDifference(shot.toImage(), expected) < 1,
-                 qPrintable(QStringLiteral("differs by %1").arg(MeanDifference(shot.toImage(), expected))));
+        QVERIFY2(
+            MeanDifference(shot.toImage(), expected) < 1,
+            qPrintable(
+                QStringLiteral("differs by %1").arg(MeanDifference(shot.toImage(), expected))));
         window.close();
     }
 

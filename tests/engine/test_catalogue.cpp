@@ -41,28 +41,28 @@ struct Entry
 
 // Sizes in UTF-16 units, as the windows count them.
 const Entry Entries[] = {
-    {Kind::LifePath, "1", 656},   {Kind::LifePath, "2", 515},   {Kind::LifePath, "3", 571},
-    {Kind::LifePath, "4", 572},   {Kind::LifePath, "5", 627},   {Kind::LifePath, "6", 588},
-    {Kind::LifePath, "7", 425},   {Kind::LifePath, "8", 537},   {Kind::LifePath, "9", 445},
+    {Kind::LifePath, "1", 656},   {Kind::LifePath, "2", 515},    {Kind::LifePath, "3", 571},
+    {Kind::LifePath, "4", 572},   {Kind::LifePath, "5", 627},    {Kind::LifePath, "6", 588},
+    {Kind::LifePath, "7", 425},   {Kind::LifePath, "8", 537},    {Kind::LifePath, "9", 445},
     {Kind::LifePath, "11", 402},  {Kind::LifePath, "22", 537},
 
-    {Kind::Birthday, "1", 231},   {Kind::Birthday, "2", 309},   {Kind::Birthday, "3", 354},
-    {Kind::Birthday, "4", 312},   {Kind::Birthday, "5", 256},   {Kind::Birthday, "6", 314},
-    {Kind::Birthday, "7", 368},   {Kind::Birthday, "8", 286},   {Kind::Birthday, "9", 375},
-    {Kind::Birthday, "10", 322},  {Kind::Birthday, "11", 380},  {Kind::Birthday, "12", 530},
-    {Kind::Birthday, "13", 305},  {Kind::Birthday, "14", 364},  {Kind::Birthday, "15", 476},
-    {Kind::Birthday, "16", 414},  {Kind::Birthday, "17", 449},  {Kind::Birthday, "18", 368},
-    {Kind::Birthday, "19", 392},  {Kind::Birthday, "20", 256},  {Kind::Birthday, "21", 419},
-    {Kind::Birthday, "22", 310},  {Kind::Birthday, "23", 345},  {Kind::Birthday, "24", 352},
-    {Kind::Birthday, "25", 439},  {Kind::Birthday, "26", 315},  {Kind::Birthday, "27", 398},
-    {Kind::Birthday, "28", 287},  {Kind::Birthday, "29", 429},  {Kind::Birthday, "30", 434},
+    {Kind::Birthday, "1", 231},   {Kind::Birthday, "2", 309},    {Kind::Birthday, "3", 354},
+    {Kind::Birthday, "4", 312},   {Kind::Birthday, "5", 256},    {Kind::Birthday, "6", 314},
+    {Kind::Birthday, "7", 368},   {Kind::Birthday, "8", 286},    {Kind::Birthday, "9", 375},
+    {Kind::Birthday, "10", 322},  {Kind::Birthday, "11", 380},   {Kind::Birthday, "12", 530},
+    {Kind::Birthday, "13", 305},  {Kind::Birthday, "14", 364},   {Kind::Birthday, "15", 476},
+    {Kind::Birthday, "16", 414},  {Kind::Birthday, "17", 449},   {Kind::Birthday, "18", 368},
+    {Kind::Birthday, "19", 392},  {Kind::Birthday, "20", 256},   {Kind::Birthday, "21", 419},
+    {Kind::Birthday, "22", 310},  {Kind::Birthday, "23", 345},   {Kind::Birthday, "24", 352},
+    {Kind::Birthday, "25", 439},  {Kind::Birthday, "26", 315},   {Kind::Birthday, "27", 398},
+    {Kind::Birthday, "28", 287},  {Kind::Birthday, "29", 429},   {Kind::Birthday, "30", 434},
     {Kind::Birthday, "31", 588},
 
-    {Kind::Gem, "Topaz", 573},    {Kind::Gem, "Ruby", 507},     {Kind::Gem, "Cat's eye", 526},
-    {Kind::Gem, "Amethyst", 482}, {Kind::Gem, "Sapphire", 586}, {Kind::Gem, "Diamond", 517},
+    {Kind::Gem, "Topaz", 573},    {Kind::Gem, "Ruby", 507},      {Kind::Gem, "Cat's eye", 526},
+    {Kind::Gem, "Amethyst", 482}, {Kind::Gem, "Sapphire", 586},  {Kind::Gem, "Diamond", 517},
     {Kind::Gem, "Emerald", 492},  {Kind::Gem, "Moonstone", 338}, {Kind::Gem, "Coral", 724},
 
-    {Kind::Support, "0", 227},    {Kind::Support, "1", 211},    {Kind::Support, "2", 160},
+    {Kind::Support, "0", 227},    {Kind::Support, "1", 211},     {Kind::Support, "2", 160},
     {Kind::Support, "3", 196},
 
     {Kind::Softwares, "", 615},   {Kind::Forum, "", 115},
@@ -71,12 +71,18 @@ const Entry Entries[] = {
 const char *KindName(Kind kind)
 {
     switch (kind) {
-    case Kind::LifePath: return "life path";
-    case Kind::Birthday: return "birthday";
-    case Kind::Gem: return "gem";
-    case Kind::Support: return "support";
-    case Kind::Softwares: return "catalogue";
-    case Kind::Forum: return "forum advertisement";
+    case Kind::LifePath:
+        return "life path";
+    case Kind::Birthday:
+        return "birthday";
+    case Kind::Gem:
+        return "gem";
+    case Kind::Support:
+        return "support";
+    case Kind::Softwares:
+        return "catalogue";
+    case Kind::Forum:
+        return "forum advertisement";
     }
     return "?";
 }
@@ -126,8 +132,10 @@ void TestCatalogue::everyEntryHasItsSize_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("length");
     for (const Entry &e : Entries)
+        // clang-format off
         QTest::addRow("%s %s", KindName(e.kind), e.key)
             << e.kind << QString::fromLatin1(e.key) << e.length;
+    // clang-format on
 }
 
 void TestCatalogue::everyEntryHasItsSize()
@@ -192,8 +200,11 @@ void TestCatalogue::keysWithoutAnEntryGiveNothing_data()
     QTest::addColumn<QString>("key");
 
     for (const char *key : {"0", "10", "12", "13", "21", "33", "-1", "32767", "-32768"})
+        // clang-format off
         QTest::addRow("life path %s", key) << Kind::LifePath << QString::fromLatin1(key);
+    // clang-format on
     for (const char *key : {"0", "32", "-1", "32767", "-32768"})
+        // clang-format off
         QTest::addRow("birthday %s", key) << Kind::Birthday << QString::fromLatin1(key);
     QTest::newRow("gem, empty label") << Kind::Gem << QString();
     QTest::newRow("gem, lower case") << Kind::Gem << QStringLiteral("topaz");
@@ -204,6 +215,7 @@ void TestCatalogue::keysWithoutAnEntryGiveNothing_data()
     QTest::newRow("gem, other stone") << Kind::Gem << QStringLiteral("Pearl");
     QTest::newRow("support 4") << Kind::Support << QStringLiteral("4");
     QTest::newRow("support -1") << Kind::Support << QStringLiteral("-1");
+    // clang-format on
 }
 
 void TestCatalogue::keysWithoutAnEntryGiveNothing()
@@ -220,7 +232,8 @@ void TestCatalogue::gemstoneNamesShowTheirDescriptions()
         for (qint16 birthday = 1; birthday <= 9; ++birthday) {
             const std::optional<Gemstone> gem = GemForRoots(lifePath, birthday);
             QVERIFY(gem.has_value());
-            const QString where = QStringLiteral("%1/%2 %3").arg(lifePath).arg(birthday).arg(gem->name);
+            const QString where =
+                QStringLiteral("%1/%2 %3").arg(lifePath).arg(birthday).arg(gem->name);
             QVERIFY2(LabelOfName().contains(gem->name), qPrintable(where));
             const QString label = LabelOfName().value(gem->name);
             const std::optional<QString> description = GemDescriptionCatalogue(label);
@@ -236,12 +249,14 @@ void TestCatalogue::picturesDecodeInListOrder_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("key");
-    const char *keys[] = {"amethyst.jpg", "bluesapphire.jpg", "cat's eye.jpg",
-                          "coral.jpg",    "diamond.jpg",      "emerald.jpg",
-                          "moonstone.jpg", "ruby.jpg",        "topaz.jpg"};
+    const char *keys[] = {"amethyst.jpg",  "bluesapphire.jpg", "cat's eye.jpg",
+                          "coral.jpg",     "diamond.jpg",      "emerald.jpg",
+                          "moonstone.jpg", "ruby.jpg",         "topaz.jpg"};
     int position = 1;
     for (const char *key : keys) {
+        // clang-format off
         QTest::addRow("%d %s", position, key) << position << QString::fromLatin1(key);
+        // clang-format on
         ++position;
     }
 }

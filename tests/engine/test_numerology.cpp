@@ -40,6 +40,7 @@ void TestNumerology::workedDates_data()
     QTest::addColumn<int>("birthday");
     QTest::addColumn<int>("birthdayRoot");
 
+    // clang-format off
     QTest::newRow("1 January 1900") << "1" << "January" << "1900" << 3 << 3 << 1 << 1;
     QTest::newRow("1 January 1998, master 11") << "1" << "January" << "1998" << 11 << 2 << 1 << 1;
     QTest::newRow("22 February 1922") << "22" << "February" << "1922" << 11 << 2 << 22 << 4;
@@ -48,6 +49,7 @@ void TestNumerology::workedDates_data()
     QTest::newRow("29 November 1999") << "29" << "November" << "1999" << 5 << 5 << 29 << 2;
     QTest::newRow("11 November 1911") << "11" << "November" << "1911" << 7 << 7 << 11 << 2;
     QTest::newRow("31 December 2050") << "31" << "December" << "2050" << 5 << 5 << 31 << 4;
+    // clang-format on
 }
 
 void TestNumerology::workedDates()
@@ -81,6 +83,7 @@ void TestNumerology::reduceFoldsOnlyOnce_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("value");
+    // clang-format off
     QTest::newRow("empty") << "" << 0;
     QTest::newRow("one digit") << "7" << 7;
     QTest::newRow("day 19 folds to 1") << "19" << 1;
@@ -95,6 +98,7 @@ void TestNumerology::reduceFoldsOnlyOnce_data()
     QTest::newRow("non-digits add nothing") << "1a9-9 9!" << 10;
     QTest::newRow("arabic-indic digits are not 0-9") << QString::fromUtf8("\u0661\u0662") << 0;
     QTest::newRow("5000 nines: 45000 folds to 4 + 0") << QString(5000, QLatin1Char('9')) << 4;
+    // clang-format on
 }
 
 void TestNumerology::reduceFoldsOnlyOnce()
@@ -120,11 +124,13 @@ void TestNumerology::oddTextsDoNotBreakTheSums_data()
     QTest::addColumn<QString>("year");
     QTest::addColumn<int>("lifePath");
     QTest::addColumn<int>("birthday");
+    // clang-format off
     QTest::newRow("unknown month counts 0") << "1" << "Smarch" << "1900" << 2 << 1;
     QTest::newRow("everything empty") << "" << "" << "" << 0 << 0;
     QTest::newRow("day with blanks") << "  7 " << "July" << "2000" << 7 << 7;
     QTest::newRow("non-numeric day") << "x" << "July" << "2000" << 9 << 0;
     QTest::newRow("day too large for 16 bits") << "99999" << "July" << "2000" << 9 << 0;
+    // clang-format on
 }
 
 void TestNumerology::oddTextsDoNotBreakTheSums()
@@ -163,6 +169,7 @@ void TestNumerology::gemstonesOfWorkedDates_data()
     QTest::addColumn<int>("picture");
     QTest::addColumn<QString>("key");
 
+    // clang-format off
     QTest::newRow("1 January 1900") << "1" << "January" << "1900" << "Yellow Topaz" << 9 << "topaz.jpg";
     QTest::newRow("2 July 1900") << "2" << "July" << "1900" << "Golden Topaz" << 9 << "topaz.jpg";
     QTest::newRow("1 June 1900") << "1" << "June" << "1900" << "Golden Topaz" << 9 << "topaz.jpg";
@@ -173,6 +180,7 @@ void TestNumerology::gemstonesOfWorkedDates_data()
     QTest::newRow("9 January 1900") << "9" << "January" << "1900" << "Moonstone" << 7 << "moonstone.jpg";
     QTest::newRow("3 September 1999") << "3" << "September" << "1999" << "Yellow Topaz" << 9 << "topaz.jpg";
     QTest::newRow("6 May 1900") << "6" << "May" << "1900" << "Yellow Topaz" << 9 << "topaz.jpg";
+    // clang-format on
 }
 
 void TestNumerology::gemstonesOfWorkedDates()
@@ -214,8 +222,10 @@ void TestNumerology::everyListDateKeepsTheInvariants()
     for (int day = 1; day <= 31; ++day) {
         for (const QString &month : CalendarMonths()) {
             for (int year = 1900; year <= 2050; ++year) {
-                const Reading r = ComputeReading(QString::number(day), month, QString::number(year));
-                QVERIFY2(lifePaths.contains(r.lifePathNumber), qPrintable(QString::number(r.lifePathNumber)));
+                const Reading r =
+                    ComputeReading(QString::number(day), month, QString::number(year));
+                QVERIFY2(lifePaths.contains(r.lifePathNumber),
+                         qPrintable(QString::number(r.lifePathNumber)));
                 QVERIFY(r.lifePathRoot >= 1 && r.lifePathRoot <= 9);
                 QCOMPARE(int(r.birthdayNumber), day);
                 QVERIFY(r.birthdayRoot >= 1 && r.birthdayRoot <= 9);
@@ -241,10 +251,12 @@ void TestNumerology::trimOnlyBlanks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("trimmed");
+    // clang-format off
     QTest::newRow("blanks both sides") << "  a b  " << "a b";
     QTest::newRow("all blanks") << "    " << "";
     QTest::newRow("tabs and line breaks stay") << "\tYour Message\r\n" << "\tYour Message\r\n";
     QTest::newRow("no-break space stays") << QStringLiteral("\u00a0x ") << QStringLiteral("\u00a0x");
+    // clang-format on
 }
 
 void TestNumerology::trimOnlyBlanks()

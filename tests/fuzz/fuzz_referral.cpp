@@ -77,8 +77,8 @@ int HexValue(QChar c)
 
 bool Unreserved(QChar c)
 {
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
-           c == u'-' || c == u'.' || c == u'_' || c == u'~';
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')
+           || c == u'-' || c == u'.' || c == u'_' || c == u'~';
 }
 
 // Strict decoding of one query value: only unreserved characters and
@@ -127,8 +127,7 @@ bool SameAsTyped(const QString &typed, const QString &decoded)
         if (d >= decoded.size())
             return false;
         const QChar got = decoded.at(d++);
-        if (c.isSurrogate() ? (got != u'?' && got != QChar(QChar::ReplacementCharacter))
-                            : got != c)
+        if (c.isSurrogate() ? (got != u'?' && got != QChar(QChar::ReplacementCharacter)) : got != c)
             return false;
     }
     return d == decoded.size();

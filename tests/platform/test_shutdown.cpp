@@ -31,9 +31,10 @@ void TestShutdown::initTestCase()
 void TestShutdown::processEndsAfterClosingWindows_data()
 {
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<QStringList>("closed");  // close handlers that must have run, once each
+    QTest::addColumn<QStringList>("closed");   // close handlers that must have run, once each
     QTest::addColumn<QStringList>("settings"); // values written by close handlers
 
+    // clang-format off
     QTest::newRow("before any window") << "bare" << QStringList() << QStringList();
     // B is loaded but hidden; R refuses to close and is not asked again.
     QTest::newRow("several windows") << "several" << QStringList{"A", "B", "C", "R"}
@@ -41,6 +42,7 @@ void TestShutdown::processEndsAfterClosingWindows_data()
     // Each handler quits again: the inner call finishes the others' closing.
     QTest::newRow("re-entered from a close handler")
         << "reenter" << QStringList{"E", "F", "G"} << QStringList{"closed/G"};
+    // clang-format on
 }
 
 void TestShutdown::processEndsAfterClosingWindows()
@@ -61,7 +63,8 @@ void TestShutdown::processEndsAfterClosingWindows()
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
     QCOMPARE(probe.exitCode(), 0);
 
-    QStringList lines = QString::fromLatin1(probe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QStringList lines =
+        QString::fromLatin1(probe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.takeFirst(), QStringLiteral("locked"));
     QStringList closeLines;
     for (const QString &line : lines) {

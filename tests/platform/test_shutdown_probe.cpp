@@ -68,9 +68,8 @@ int main(int argc, char *argv[])
     } else if (std::strcmp(mode, "several") == 0) {
         auto *a = new Traced(QStringLiteral("A"), [](QCloseEvent *) { WriteSetting("A"); });
         auto *hidden = new Traced(QStringLiteral("B"));
-        auto *c = new Traced(QStringLiteral("C"), [](QCloseEvent *) {
-            (new Traced(QStringLiteral("D")))->show();
-        });
+        auto *c = new Traced(QStringLiteral("C"),
+                             [](QCloseEvent *) { (new Traced(QStringLiteral("D")))->show(); });
         auto *r = new Traced(QStringLiteral("R"), [](QCloseEvent *event) { event->ignore(); });
         for (QWidget *w : {static_cast<QWidget *>(a), static_cast<QWidget *>(hidden),
                            static_cast<QWidget *>(c), static_cast<QWidget *>(r)})

@@ -23,7 +23,8 @@ QString LockPath()
 class Probe
 {
 public:
-    explicit Probe(const QString &mode, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+    explicit Probe(const QString &mode,
+                   const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
     {
         m_process.setProcessEnvironment(env);
         m_process.start(QStringLiteral(PROBE_PATH), {mode});
@@ -106,15 +107,18 @@ void TestSingleInstance::secondCopyRefusedWhileFirstRuns()
 void TestSingleInstance::lockOfKilledCopyIsTakenOver_data()
 {
     QTest::addColumn<QString>("how");
+    // clang-format off
     QTest::newRow("killed itself") << "crash";
     QTest::newRow("killed from outside") << "kill";
+    // clang-format on
 }
 
 void TestSingleInstance::lockOfKilledCopyIsTakenOver()
 {
     QFETCH(QString, how);
     {
-        Probe dying(how == QLatin1String("crash") ? QStringLiteral("crash") : QStringLiteral("hold"));
+        Probe dying(how == QLatin1String("crash") ? QStringLiteral("crash")
+                                                  : QStringLiteral("hold"));
         QCOMPARE(dying.answer(), QStringLiteral("1"));
         if (how == QLatin1String("kill"))
             dying.Process().kill();

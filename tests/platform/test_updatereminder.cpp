@@ -26,7 +26,10 @@ bool ReadFailingStore(QIODevice &, QSettings::SettingsMap &map)
     map = FailingStoreContent;
     return true;
 }
-bool WriteFailingStore(QIODevice &, const QSettings::SettingsMap &) { return false; }
+bool WriteFailingStore(QIODevice &, const QSettings::SettingsMap &)
+{
+    return false;
+}
 
 // Records what the store held at the moment the download page was opened.
 class StoreAtOpen : public QObject
@@ -113,6 +116,7 @@ private slots:
         const QStringList download{ProductSite() + QStringLiteral("/download-gemvara-free.html")};
         const auto iso = [](const QDate &d) { return QVariant(d.toString(Qt::ISODate)); };
 
+        // clang-format off
         QTest::newRow("first start") << QVariant() << QMessageBox::Yes << false << today << none;
         QTest::newRow("empty value is a first start")
             << QVariant(QString()) << QMessageBox::Yes << false << today << none;
@@ -137,6 +141,7 @@ private slots:
                                          << QStringLiteral("2023-02-30") << none;
         QTest::newRow("garbage") << QVariant(QStringLiteral("soon")) << QMessageBox::Yes << false
                                  << QStringLiteral("soon") << none;
+        // clang-format on
     }
 
     void reminder()
@@ -186,8 +191,8 @@ private slots:
     {
         // Writes fail but the old date reads back: the question is put, the
         // answer is acted on, and the failed write stops nothing.
-        const QSettings::Format failing =
-            QSettings::registerFormat(QStringLiteral("failconf"), ReadFailingStore, WriteFailingStore);
+        const QSettings::Format failing = QSettings::registerFormat(
+            QStringLiteral("failconf"), ReadFailingStore, WriteFailingStore);
         QVERIFY(failing != QSettings::InvalidFormat);
         QSettings::setPath(failing, QSettings::UserScope, m_dir.path());
         FailingStoreContent = {{QString::fromLatin1(ReminderKey), QStringLiteral("2024-01-01")}};

@@ -19,12 +19,9 @@ struct Link
 };
 
 const Link kLinks[] = {
-    {"OpenHomePage", OpenHomePage},
-    {"OpenSoftwaresPage", OpenSoftwaresPage},
-    {"OpenDonatePage", OpenDonatePage},
-    {"OpenOnlineHelp", OpenOnlineHelp},
-    {"OpenCoBrandPage", OpenCoBrandPage},
-    {"OpenFullBrandPage", OpenFullBrandPage},
+    {"OpenHomePage", OpenHomePage},         {"OpenSoftwaresPage", OpenSoftwaresPage},
+    {"OpenDonatePage", OpenDonatePage},     {"OpenOnlineHelp", OpenOnlineHelp},
+    {"OpenCoBrandPage", OpenCoBrandPage},   {"OpenFullBrandPage", OpenFullBrandPage},
     {"OpenDownloadPage", OpenDownloadPage},
 };
 
@@ -59,6 +56,7 @@ void TestWebLinks::eachLinkOpensItsAddressOncePerCall_data()
     QTest::addColumn<QString>("routine");
     QTest::addColumn<QString>("address");
 
+    // clang-format off
     QTest::newRow("home: bare root, no slash") << "OpenHomePage" << ForumSite();
     QTest::newRow("softwares: no trailing slash") << "OpenSoftwaresPage" << ForumSite() + "/orvantasoftwares";
     QTest::newRow("donate") << "OpenDonatePage" << HelpSite() + "/donate.html";
@@ -66,6 +64,7 @@ void TestWebLinks::eachLinkOpensItsAddressOncePerCall_data()
     QTest::newRow("co-brand") << "OpenCoBrandPage" << HelpSite() + "/co-brand.html";
     QTest::newRow("full brand") << "OpenFullBrandPage" << HelpSite() + "/fully-branded.html";
     QTest::newRow("download") << "OpenDownloadPage" << ProductSite() + "/download-gemvara-free.html";
+    // clang-format on
 }
 
 void TestWebLinks::eachLinkOpensItsAddressOncePerCall()
@@ -88,6 +87,7 @@ void TestWebLinks::eachLinkOpensItsAddressOncePerCall()
 void TestWebLinks::addressesPassThroughUnchanged_data()
 {
     QTest::addColumn<QString>("address");
+    // clang-format off
     QTest::newRow("bare root") << "http://www.example.com";
     QTest::newRow("trailing slash kept") << "http://www.example.com/dir/";
     QTest::newRow("encoded referral query") << ReferralPageAddress() + kEncodedQuery;
@@ -95,6 +95,7 @@ void TestWebLinks::addressesPassThroughUnchanged_data()
     QTest::newRow("encoded UTF-8 and percent") << "http://www.example.com/p?q=Ren%C3%A9e&r=100%25";
     QTest::newRow("plus stays plus") << "http://www.example.com/p?q=a+b";
     QTest::newRow("empty values") << "http://www.example.com/p?taf1=&taf2=";
+    // clang-format on
 }
 
 void TestWebLinks::addressesPassThroughUnchanged()
@@ -110,9 +111,11 @@ void TestWebLinks::addressesPassThroughUnchanged()
 void TestWebLinks::unopenableAddressLeavesProgramAsItWas_data()
 {
     QTest::addColumn<QString>("address");
+    // clang-format off
     QTest::newRow("empty") << QString();
     QTest::newRow("blank in host") << "http://www.exa mple.com";
     QTest::newRow("bad port") << "http://www.example.com:99999999/";
+    // clang-format on
 }
 
 void TestWebLinks::unopenableAddressLeavesProgramAsItWas()

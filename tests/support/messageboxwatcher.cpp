@@ -25,8 +25,8 @@ void MessageBoxWatcher::poll()
     seen.title = box->windowTitle();
     seen.icon = box->icon();
     seen.buttons = box->standardButtons();
-    seen.defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton())
-                                              : QMessageBox::NoButton;
+    seen.defaultButton =
+        box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
     m_seen.append(seen);
 
     const qsizetype index = qMin(m_seen.size() - 1, m_answers.size() - 1);

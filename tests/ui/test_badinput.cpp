@@ -37,16 +37,20 @@ QString Repeated(const QString &piece, qsizetype size)
 
 const QString Emoji = QString::fromUtf8("\U0001F600\U0001F469\u200D\U0001F469\u200D\U0001F467"
                                         "\U0001F3F3\uFE0F\u200D\U0001F308");
-const QString Combining = QStringLiteral("e") + QString(300, QChar(0x0301)) + QStringLiteral("z\u0352\u0489");
-const QString RightToLeft = QString::fromUtf8("\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627 "
-                                              "\u202Eevil\u202C \u200F!");
-const QString Controls = QStringLiteral("a\x01\x02\x1b[31m\x7f\tb\r\nc\x08") + QChar(0x85) + QChar(0x2028);
+const QString Combining =
+    QStringLiteral("e") + QString(300, QChar(0x0301)) + QStringLiteral("z\u0352\u0489");
+const QString RightToLeft =
+    QString::fromUtf8("\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627 "
+                      "\u202Eevil\u202C \u200F!");
+const QString Controls =
+    QStringLiteral("a\x01\x02\x1b[31m\x7f\tb\r\nc\x08") + QChar(0x85) + QChar(0x2028);
 const QString Megabyte = Repeated(QStringLiteral("abcdefghij KLMNOPQRS "), 1 << 20);
 const QString MixedMegabyte = Repeated(Emoji + Combining + RightToLeft + Controls, 1 << 20);
 
 void AddInputs()
 {
     QTest::addColumn<QString>("text");
+    // clang-format off
     QTest::newRow("1 MB of letters and blanks") << Megabyte;
     QTest::newRow("1 MB of all kinds below") << MixedMegabyte;
     QTest::newRow("control characters and line breaks") << Controls;
@@ -54,6 +58,7 @@ void AddInputs()
     QTest::newRow("300 combining marks on one letter") << Combining;
     QTest::newRow("right-to-left with an override") << RightToLeft;
     QTest::newRow("unpaired surrogate") << QStringLiteral("x") + QChar(0xD800) + QStringLiteral("y");
+    // clang-format on
 }
 
 // What a line box holds after the text was pasted into it empty: the text
@@ -115,7 +120,8 @@ private slots:
     {
         QFETCH(QString, text);
         const QString pasted = AsPasted(text);
-        QLineEdit *boxes[] = {Child<QLineEdit>(m_main, "txtFirstName"), Child<QLineEdit>(m_main, "txtMiddleName"),
+        QLineEdit *boxes[] = {Child<QLineEdit>(m_main, "txtFirstName"),
+                              Child<QLineEdit>(m_main, "txtMiddleName"),
                               Child<QLineEdit>(m_main, "txtLastName")};
 
         Paste(boxes[1], text);
@@ -124,7 +130,8 @@ private slots:
             MessageBoxWatcher messages;
             m_main->cmdNext_Click();
             QCOMPARE(messages.count(), 1);
-            QVERIFY(IsGemvaraInfoBox(messages.last(), QStringLiteral("Please Enter Your First Name")));
+            QVERIFY(
+                IsGemvaraInfoBox(messages.last(), QStringLiteral("Please Enter Your First Name")));
         }
         QVERIFY(TopLevels<frmDisplay>().isEmpty());
 
@@ -222,6 +229,7 @@ private slots:
     {
         QTest::addColumn<QString>("email");
         QTest::addColumn<QString>("message");
+        // clang-format off
         QTest::newRow("emoji around @ and .") << Emoji + "@" + Emoji + "." + Emoji << QString();
         QTest::newRow("right-to-left without @") << RightToLeft + "." << "Please Enter Proper Email Address";
         QTest::newRow("fullwidth @ is not @") << QString::fromUtf8("a\uFF20b.c")
@@ -229,6 +237,7 @@ private slots:
         QTest::newRow("control characters only") << Controls << "Please Enter Proper Email Address";
         QTest::newRow("1 MB without a dot") << Repeated(QStringLiteral("a@b"), 1 << 20)
                                             << "Please Enter Proper Email Address";
+        // clang-format on
     }
     void addressChecksIgnoreTheRest()
     {

@@ -89,10 +89,12 @@ private slots:
         QTest::addColumn<bool>("fixedButtons"); // close box only, no minimise or maximise
         QTest::addColumn<bool>("topmost");      // on top, shown without taking the focus
 
+        // clang-format off
         QTest::newRow("main window") << MakeWindow([] { return new frmMain; }) << true << false;
         QTest::newRow("reading window") << MakeWindow([] { return new frmDisplay; }) << true << false;
         QTest::newRow("About window") << MakeWindow([] { return new frmAbout; }) << true << false;
         QTest::newRow("exit screen") << MakeWindow([] { return new frmExitScreen; }) << false << true;
+        // clang-format on
     }
 
     void frame()
@@ -131,8 +133,10 @@ private slots:
     void backgroundIsTheFace_data()
     {
         QTest::addColumn<MakeWindow>("make");
+        // clang-format off
         QTest::newRow("reading window") << ReadingWindow;
         QTest::newRow("About window") << About;
+        // clang-format on
     }
 
     void backgroundIsTheFace()
@@ -154,7 +158,9 @@ private slots:
                     patch = QPoint(x, y);
             }
         }
-        QVERIFY2(patch.x() < 0, qPrintable(QStringLiteral("window colour at %1,%2").arg(patch.x()).arg(patch.y())));
+        QVERIFY2(
+            patch.x() < 0,
+            qPrintable(QStringLiteral("window colour at %1,%2").arg(patch.x()).arg(patch.y())));
     }
 
     // Return and keypad Enter press the focused button, as Space does.
@@ -167,10 +173,12 @@ private slots:
         const QList<std::pair<const char *, MakeWindow>> windows = {
             {"cmdNext", Main}, {"cmdback", ReadingWindow}, {"cmdClose", Exit}, {"cmdSubmit", Exit}};
         for (const auto &[button, make] : windows) {
+            // clang-format off
             QTest::addRow("%s, Return", button) << make << button << int(Qt::Key_Return) << Qt::KeyboardModifiers();
             QTest::addRow("%s, keypad Enter", button)
                 << make << button << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
             QTest::addRow("%s, Space", button) << make << button << int(Qt::Key_Space) << Qt::KeyboardModifiers();
+            // clang-format on
         }
     }
 
@@ -195,12 +203,14 @@ private slots:
     {
         QTest::addColumn<MakeWindow>("make");
         QTest::addColumn<QString>("control");
+        // clang-format off
         QTest::newRow("name box") << Main << "txtFirstName";
         QTest::newRow("date list") << Main << "cboYear";
         QTest::newRow("reading box") << ReadingWindow << "txtLifeJourneyNumberDisplay";
         QTest::newRow("tab row") << ReadingWindow << "SSTab1";
         QTest::newRow("referral box") << Exit << "txtFriendEmail";
         QTest::newRow("check box") << Exit << "Check1";
+        // clang-format on
     }
 
     void enterElsewherePressesNothing()
@@ -229,12 +239,18 @@ private slots:
         QTest::addColumn<MakeWindow>("make");
         QTest::addColumn<QString>("link");
         for (const char *link : {"lblFullBrand", "lblCobrand", "Label61", "Label2"})
+            // clang-format off
             QTest::addRow("main window, %s", link) << Main << link;
+        // clang-format on
         for (const char *link : {"Label61", "lblCobrand", "lblFullBrand"})
+            // clang-format off
             QTest::addRow("reading window, %s", link) << ReadingWindow << link;
+        // clang-format on
         for (const char *link : {"lblHomePage", "lblCobrand"})
+            // clang-format off
             QTest::addRow("About window, %s", link) << About << link;
         QTest::newRow("exit screen, lblGoToHome") << Exit << "lblGoToHome";
+        // clang-format on
     }
 
     void doubleClickOpensOnePage()

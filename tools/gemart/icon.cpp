@@ -37,8 +37,10 @@ IconGeometry BuildGemvaraIcon()
     g.shapes.push_back(facet({girdleLeft, tableLeft, crownLeft}, pale, light, {40, 60}, {80, 100}));
     g.shapes.push_back(facet({tableLeft, tableMid, crownLeft}, white, pale, {80, 46}, {96, 100}));
     g.shapes.push_back(facet({crownLeft, tableMid, crownRight}, pale, mid, {110, 50}, {150, 100}));
-    g.shapes.push_back(facet({tableMid, tableRight, crownRight}, light, mid, {150, 46}, {170, 100}));
-    g.shapes.push_back(facet({tableRight, girdleRight, crownRight}, mid, dark, {190, 50}, {220, 100}));
+    g.shapes.push_back(
+        facet({tableMid, tableRight, crownRight}, light, mid, {150, 46}, {170, 100}));
+    g.shapes.push_back(
+        facet({tableRight, girdleRight, crownRight}, mid, dark, {190, 50}, {220, 100}));
     // Pavilion, darker towards the culet and the right.
     g.shapes.push_back(facet({girdleLeft, crownLeft, culet}, light, dark, {50, 100}, {120, 220}));
     g.shapes.push_back(facet({crownLeft, girdleMid, culet}, mid, deep, {100, 100}, {128, 220}));
@@ -47,17 +49,27 @@ IconGeometry BuildGemvaraIcon()
 
     // The silhouette, drawn once over the seams so the gem reads at 16 px.
     g.shapes.push_back(IconShape{{girdleLeft, tableLeft, tableRight, girdleRight, culet},
-                                 std::nullopt, QColor(0x2c, 0x03, 0x45), 9, 1.0});
+                                 std::nullopt,
+                                 QColor(0x2c, 0x03, 0x45),
+                                 9,
+                                 1.0});
 
     // Sparkle: a four-pointed star catching the light at the right shoulder.
     const QPointF c(206, 40);
     const double r = 34, w = 8;
-    g.shapes.push_back(IconShape{{{c.x(), c.y() - r}, {c.x() + w, c.y() - w}, {c.x() + r, c.y()},
-                                  {c.x() + w, c.y() + w}, {c.x(), c.y() + r}, {c.x() - w, c.y() + w},
-                                  {c.x() - r, c.y()}, {c.x() - w, c.y() - w}},
-                                 IconPaint{{c.x() - r, c.y() - r}, {c.x() + r, c.y() + r}, white,
-                                           QColor(0xff, 0xd6, 0xfb)},
-                                 QColor(0x6d, 0x12, 0x96), 4, 0});
+    g.shapes.push_back(IconShape{
+        {{c.x(), c.y() - r},
+         {c.x() + w, c.y() - w},
+         {c.x() + r, c.y()},
+         {c.x() + w, c.y() + w},
+         {c.x(), c.y() + r},
+         {c.x() - w, c.y() + w},
+         {c.x() - r, c.y()},
+         {c.x() - w, c.y() - w}},
+        IconPaint{{c.x() - r, c.y() - r}, {c.x() + r, c.y() + r}, white, QColor(0xff, 0xd6, 0xfb)},
+        QColor(0x6d, 0x12, 0x96),
+        4,
+        0});
     return g;
 }
 
@@ -172,8 +184,8 @@ QByteArray IcoFile(const QList<QImage> &images)
     };
 
     QByteArray out;
-    put16(out, 0);                   // reserved
-    put16(out, 1);                   // type: icon
+    put16(out, 0); // reserved
+    put16(out, 1); // type: icon
     put16(out, quint16(images.size()));
     quint32 offset = 6 + 16 * quint32(images.size());
     for (qsizetype i = 0; i < images.size(); ++i) {

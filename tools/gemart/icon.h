@@ -12,14 +12,16 @@
 #include <vector>
 
 // A linear gradient in icon units; equal colours make a flat fill.
-struct IconPaint {
+struct IconPaint
+{
     QPointF from;
     QPointF to;
     QColor start;
     QColor end;
 };
 
-struct IconShape {
+struct IconShape
+{
     QList<QPointF> points;
     std::optional<IconPaint> fill;
     QColor stroke = Qt::transparent;
@@ -27,8 +29,9 @@ struct IconShape {
     double minStrokePx = 0; // keeps the outline visible at 16 px
 };
 
-struct IconGeometry {
-    double size = 256; // the square the points live in
+struct IconGeometry
+{
+    double size = 256;             // the square the points live in
     std::vector<IconShape> shapes; // painted in order
 };
 

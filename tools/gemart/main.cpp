@@ -1,6 +1,7 @@
 // gemart <repo-root>
 // Redraws the nine gemstone pictures (engine/data/gems/, each also at
-// twice the size as "<name>@2x.jpg") and the program icon (dist/icons/). The output is committed; the build never runs this.
+// twice the size as "<name>@2x.jpg") and the program icon (dist/icons/). The output is committed;
+// the build never runs this.
 
 #include "icon.h"
 #include "stones.h"

@@ -173,8 +173,8 @@ void PaintBrilliant(QPainter &p, const QPointF &centre, const Outline &girdle, c
     const double k = cut.contrast;
     int index = 0;
     auto paint = [&](const QPolygonF &facet, double offset) {
-        const double t = 0.75 * k * Facing(Centroid(facet) - centre) + offset +
-                         cut.scatter * Jitter(cut.seed, index++);
+        const double t = 0.75 * k * Facing(Centroid(facet) - centre) + offset
+                         + cut.scatter * Jitter(cut.seed, index++);
         PaintFacet(p, facet, centre, Shade(tone, t + 0.3), Shade(tone, t - 0.3),
                    WithAlpha(Shade(tone, 1.6), 85));
     };
@@ -271,7 +271,8 @@ void PaintStepCut(QPainter &p, const QRectF &girdle, double corner, int steps, d
     p.save();
     const QPointF centre = girdle.center();
     // Outward direction of each of the eight sides, in CutCornerRect order.
-    const QPointF normals[8] = {{0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}};
+    const QPointF normals[8] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
+                                {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
     for (int s = 0; s < steps; ++s) {
         const QPolygonF outer = InsetStep(girdle, corner, s * stepWidth);
         const QPolygonF inner = InsetStep(girdle, corner, (s + 1) * stepWidth);

@@ -12,7 +12,8 @@
 
 // A stone's colour family. Shade() walks from dark through base to light,
 // and past light towards white, so facets of one stone stay in one hue.
-struct Tone {
+struct Tone
+{
     QColor dark;
     QColor base;
     QColor light;
@@ -39,12 +40,13 @@ void PaintGlint(QPainter &p, const QPointF &at, double size, int alpha = 255);
 // A closed girdle outline around the stone's centre, u in [0, 1).
 using Outline = std::function<QPointF(double u)>;
 
-struct BrilliantCut {
-    int sides = 8;       // table corners; the crown repeats this many times
-    double table = 0.5;  // table size as a fraction of the girdle
-    double star = 0.78;  // how far the star facets reach towards the girdle
-    unsigned seed = 1;   // varies the sparkle from stone to stone
-    double contrast = 1; // strength of the light from the upper left
+struct BrilliantCut
+{
+    int sides = 8;         // table corners; the crown repeats this many times
+    double table = 0.5;    // table size as a fraction of the girdle
+    double star = 0.78;    // how far the star facets reach towards the girdle
+    unsigned seed = 1;     // varies the sparkle from stone to stone
+    double contrast = 1;   // strength of the light from the upper left
     double scatter = 0.35; // facet-to-facet flicker; a diamond wants plenty
 };
 

@@ -118,7 +118,8 @@ void DrawCatsEye(QPainter &p)
 
 // One limb of the coral: a smooth curve through `points`, thinning from
 // `from` to `to`.
-struct Limb {
+struct Limb
+{
     std::vector<QPointF> points;
     double from;
     double to;
@@ -136,8 +137,9 @@ std::vector<std::pair<QPointF, double>> SampleLimb(const Limb &limb)
         const QPointF p3 = pt[std::min(segments, s + 2)];
         for (int i = 0; i < steps; ++i) {
             const double t = double(i) / steps, t2 = t * t, t3 = t2 * t;
-            const QPointF q = 0.5 * ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2 +
-                                     (-p0 + 3 * p1 - 3 * p2 + p3) * t3);
+            const QPointF q = 0.5
+                              * ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2
+                                 + (-p0 + 3 * p1 - 3 * p2 + p3) * t3);
             const double along = (s + t) / segments;
             out.push_back({q, limb.from + (limb.to - limb.from) * along});
         }
@@ -170,7 +172,8 @@ void DrawCoral(QPainter &p)
 
     // Drawn pass by pass over every limb, so the forks merge into one body:
     // rim, body, a broad light side and a narrow polished shine.
-    struct Pass {
+    struct Pass
+    {
         QColor colour;
         double widthFactor;
         double widthAdd;
@@ -201,7 +204,8 @@ void DrawCoral(QPainter &p)
     for (const auto &limb : sampled) {
         for (size_t i = 2; i < limb.size(); i += 5) {
             const double w = limb[i].second;
-            const QPointF at = limb[i].first + QPointF(Jitter(5, index), Jitter(6, index)) * w * 0.3;
+            const QPointF at =
+                limb[i].first + QPointF(Jitter(5, index), Jitter(6, index)) * w * 0.3;
             p.drawEllipse(at, 0.45, 0.45);
             ++index;
         }
@@ -220,15 +224,16 @@ void DrawDiamond(QPainter &p)
     PaintBrilliant(p, centre, EllipseOutline(33, 33), ice, {8, 0.52, 0.78, 11, 0.5, 1.0});
 
     // Fire: small flashes of spectral colour where the light is split.
-    struct Flash {
+    struct Flash
+    {
         QPointF at;
         QColor colour;
         double radius;
     };
     const Flash fire[] = {
-        {{76, 34}, QColor(255, 140, 40, 190), 3.4},  {{44, 56}, QColor(60, 140, 255, 180), 3.2},
-        {{70, 62}, QColor(80, 220, 140, 160), 2.8},  {{38, 30}, QColor(190, 90, 255, 150), 2.6},
-        {{83, 49}, QColor(255, 90, 90, 150), 2.4},   {{55, 22}, QColor(80, 200, 255, 150), 2.4},
+        {{76, 34}, QColor(255, 140, 40, 190), 3.4}, {{44, 56}, QColor(60, 140, 255, 180), 3.2},
+        {{70, 62}, QColor(80, 220, 140, 160), 2.8}, {{38, 30}, QColor(190, 90, 255, 150), 2.6},
+        {{83, 49}, QColor(255, 90, 90, 150), 2.4},  {{55, 22}, QColor(80, 200, 255, 150), 2.4},
     };
     p.save();
     p.setPen(Qt::NoPen);

@@ -6,7 +6,8 @@
 
 #include <array>
 
-struct GemPicture {
+struct GemPicture
+{
     const char *file; // name under engine/data/gems/
     void (*draw)(QPainter &p);
 };

@@ -21,7 +21,8 @@ public:
         // for a widget without one falls back to its group box's title.
         if (t == QAccessible::Name) {
             const QString name = widget()->accessibleName();
-            return !name.isEmpty() ? name : static_cast<const QLabel *>(widget())->text().simplified();
+            return !name.isEmpty() ? name
+                                   : static_cast<const QLabel *>(widget())->text().simplified();
         }
         const QString own = QAccessibleWidget::text(t);
         if (!own.isEmpty())

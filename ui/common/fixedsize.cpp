@@ -52,13 +52,14 @@ protected:
             return false;
         if (event->type() == QEvent::PlatformSurface
             && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
-                == QPlatformSurfaceEvent::SurfaceCreated) {
+                   == QPlatformSurfaceEvent::SurfaceCreated) {
             // Qt's title bar asks for the new state here, before the
             // compositor answers: the size limits must be gone by the time
             // its answer is acknowledged.
             connect(window, &QWindow::windowStateChanged, this, &FixedSizeKeeper::stateAsked,
                     Qt::UniqueConnection);
-        } else if (event->type() == QEvent::WindowStateChange && window->property(keptSize).isValid()) {
+        } else if (event->type() == QEvent::WindowStateChange
+                   && window->property(keptSize).isValid()) {
             // The compositor's answer, acknowledged at the size it gave.
             if (window->windowStates() & Qt::WindowMaximized)
                 window->setProperty(leaving, true);

@@ -16,7 +16,8 @@ QSize FixedSizeOf(QWidget *form)
     // fixed client area.
     if (auto *main = qobject_cast<QMainWindow *>(form); main && main->centralWidget()) {
         QWidget *client = main->centralWidget();
-        return QSize(client->width(), client->minimumHeight() + main->menuBar()->sizeHint().height());
+        return QSize(client->width(),
+                     client->minimumHeight() + main->menuBar()->sizeHint().height());
     }
     return form->size();
 }

@@ -11,7 +11,8 @@ class LabelClick : public QObject
 {
 public:
     LabelClick(QLabel *label, std::function<void()> action)
-        : QObject(label), m_action(std::move(action))
+        : QObject(label)
+        , m_action(std::move(action))
     {
     }
 
@@ -31,7 +32,8 @@ protected:
             return false;
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const auto *label = static_cast<QWidget *>(watched);
-        if (mouse->button() != Qt::LeftButton || !label->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() != Qt::LeftButton
+            || !label->rect().contains(mouse->position().toPoint()))
             return false;
         m_action();
         return true;

@@ -1,8 +1,8 @@
 #include "offerband.h"
 
 #include "catalogue.h"
-#include "formcolours.h"
 #include "fittext.h"
+#include "formcolours.h"
 #include "linklabels.h"
 #include "weblinks.h"
 

@@ -3,8 +3,8 @@
 
 #include "appicon.h"
 #include "catalogue.h"
-#include "formcolours.h"
 #include "fittext.h"
+#include "formcolours.h"
 #include "formsetup.h"
 #include "linklabels.h"
 #include "shutdown.h"

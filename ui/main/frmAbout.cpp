@@ -3,15 +3,16 @@
 
 #include "appicon.h"
 #include "catalogue.h"
-#include "formcolours.h"
 #include "fittext.h"
+#include "formcolours.h"
 #include "formsetup.h"
 #include "linklabels.h"
 #include "version.h"
 #include "weblinks.h"
 
 frmAbout::frmAbout(QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmAbout>())
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
     // Title bar with icon, system menu and close box only; the size is
@@ -25,8 +26,9 @@ frmAbout::frmAbout(QWidget *parent)
     // The window's own background is the face itself (see frmDisplay).
     SetColours(this, {{QPalette::Window, palette().color(QPalette::Button)}});
     using namespace FormColour;
-    for (QWidget *purple : {static_cast<QWidget *>(ui->Label2), static_cast<QWidget *>(ui->lblHomePage),
-                            static_cast<QWidget *>(ui->lblCobrand), static_cast<QWidget *>(ui->Line1)})
+    for (QWidget *purple :
+         {static_cast<QWidget *>(ui->Label2), static_cast<QWidget *>(ui->lblHomePage),
+          static_cast<QWidget *>(ui->lblCobrand), static_cast<QWidget *>(ui->Line1)})
         SetColours(purple, {{QPalette::WindowText, Purple}});
     for (QLabel *magenta : {ui->Label1, ui->Label3})
         SetColours(magenta, {{QPalette::WindowText, Magenta}});

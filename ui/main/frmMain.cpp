@@ -1,8 +1,8 @@
 #include "frmMain.h"
 #include "ui_frmMain.h"
 
-#include "formcolours.h"
 #include "exitscreen.h"
+#include "formcolours.h"
 #include "formsetup.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
@@ -106,8 +106,10 @@ void frmMain::applyColours()
     for (QLineEdit *box : {ui->txtFirstName, ui->txtMiddleName, ui->txtLastName})
         SetColours(box, {{QPalette::Text, Magenta}, {QPalette::Base, face}});
     for (QComboBox *list : {ui->cboMonth, ui->cboDate, ui->cboYear})
-        SetColours(list, {{QPalette::Text, Magenta}, {QPalette::ButtonText, Magenta},
-                          {QPalette::Base, face}, {QPalette::Button, face}});
+        SetColours(list, {{QPalette::Text, Magenta},
+                          {QPalette::ButtonText, Magenta},
+                          {QPalette::Base, face},
+                          {QPalette::Button, face}});
     SetColours(ui->cmdExit, {{QPalette::Button, LightBlue}, {QPalette::Window, LightBlue}});
 }
 
@@ -135,12 +137,23 @@ bool frmMain::validateInput()
     ShowGemvaraMessage(this, QMessageBox::Information, problem->message);
     QWidget *focus = nullptr;
     switch (problem->focus) {
-    case InputField::FirstName: focus = ui->txtFirstName; break;
-    case InputField::LastName: focus = ui->txtLastName; break;
-    case InputField::Day: focus = ui->cboDate; break;
-    case InputField::Month: focus = ui->cboMonth; break;
-    case InputField::Year: focus = ui->cboYear; break;
-    case InputField::None: break;
+    case InputField::FirstName:
+        focus = ui->txtFirstName;
+        break;
+    case InputField::LastName:
+        focus = ui->txtLastName;
+        break;
+    case InputField::Day:
+        focus = ui->cboDate;
+        break;
+    case InputField::Month:
+        focus = ui->cboMonth;
+        break;
+    case InputField::Year:
+        focus = ui->cboYear;
+        break;
+    case InputField::None:
+        break;
     }
     if (focus)
         focus->setFocus();

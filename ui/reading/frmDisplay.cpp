@@ -2,8 +2,8 @@
 #include "ui_frmDisplay.h"
 
 #include "clipboardguard.h"
-#include "formcolours.h"
 #include "fittext.h"
+#include "formcolours.h"
 #include "formsetup.h"
 #include "gempictures.h"
 #include "lightlook.h"
@@ -30,7 +30,10 @@ class LowTabStyle : public QProxyStyle
 public:
     // On the program's own style: left without a base, a proxy draws
     // with the desktop's style.
-    LowTabStyle() : QProxyStyle(NewProgramStyle()) {}
+    LowTabStyle()
+        : QProxyStyle(NewProgramStyle())
+    {
+    }
 
     QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
                            const QWidget *widget) const override
@@ -102,9 +105,9 @@ frmDisplay::frmDisplay(QWidget *parent)
     const QColor face = palette().color(QPalette::Button);
     SetColours(this, {{QPalette::Window, face}});
     // Read-only look of every text box: magenta text on the button face.
-    for (QPlainTextEdit *box : {ui->txtLifeJourneyNumberDisplay, ui->txtLifeJourneyNumberDisplayDesc,
-                                ui->txtBirthdayNumberDisplay, ui->txtBirthdayNumberDisplayDesc,
-                                ui->txtGemstoneDesc})
+    for (QPlainTextEdit *box :
+         {ui->txtLifeJourneyNumberDisplay, ui->txtLifeJourneyNumberDisplayDesc,
+          ui->txtBirthdayNumberDisplay, ui->txtBirthdayNumberDisplayDesc, ui->txtGemstoneDesc})
         SetColours(box, {{QPalette::Base, face}, {QPalette::Text, Magenta}});
 
     // The significance texts and the gemstone description may not be
@@ -113,8 +116,8 @@ frmDisplay::frmDisplay(QWidget *parent)
     GuardClipboard(ui->txtBirthdayNumberDisplay);
     GuardClipboard(ui->txtGemstoneDesc);
 
-    for (QLabel *label : {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6,
-                          ui->Label7})
+    for (QLabel *label :
+         {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6, ui->Label7})
         FitTextToLabel(label);
     ui->picGem->setPixmap(GemPicture(PlaceholderPicture));
 
@@ -176,7 +179,8 @@ void frmDisplay::placePageControls()
     if (offset.isNull())
         return;
     for (int i = 0; i < ui->SSTab1->count(); ++i) {
-        const auto controls = ui->SSTab1->widget(i)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        const auto controls =
+            ui->SSTab1->widget(i)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         for (QWidget *control : controls)
             control->move(control->pos() - offset);
     }

@@ -43,6 +43,7 @@ private slots:
         QTest::addColumn<bool>("fitsAfter");
 
         const QString sentence = QStringLiteral("Click Here To Visit Orvanta Softwares");
+        // clang-format off
         QTest::newRow("fits already") << sentence << QSize(600, 20) << false << false << true;
         QTest::newRow("one line, a little too wide") << sentence << QSize(200, 20) << false << true << true;
         QTest::newRow("word-wrapped, too tall")
@@ -53,6 +54,7 @@ private slots:
         // No size makes it fit: it stops at the smallest size, and ends.
         QTest::newRow("can never fit") << sentence.repeated(50) << QSize(40, 12) << false << true << false;
         QTest::newRow("empty") << QString() << QSize(1, 1) << false << false << true;
+        // clang-format on
     }
 
     void fitText()
@@ -93,9 +95,11 @@ private slots:
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::addColumn<QPoint>("release"); // where the button comes up
         QTest::addColumn<int>("runs");
+        // clang-format off
         QTest::newRow("left button") << Qt::LeftButton << QPoint(10, 5) << 1;
         QTest::newRow("right button") << Qt::RightButton << QPoint(10, 5) << 0;
         QTest::newRow("dragged off before release") << Qt::LeftButton << QPoint(300, 5) << 0;
+        // clang-format on
     }
 
     void labelClick()

@@ -79,8 +79,10 @@ private slots:
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("geometry");
         const auto row = [](const char *name, const char *container, int l, int t, int w, int h) {
+            // clang-format off
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
                                 << QRect(l, t, w, h);
+            // clang-format on
         };
         row("Picture1", "frmExitScreen", 24, 8, 36, 36);
         row("Label1", "frmExitScreen", 72, 16, 400, 29);
@@ -121,7 +123,8 @@ private slots:
             const QRect area = label->contentsRect();
             if (label->wordWrap())
                 QVERIFY2(metrics.boundingRect(area, Qt::TextWordWrap, label->text()).height()
-                             <= area.height(), name);
+                             <= area.height(),
+                         name);
             else
                 QVERIFY2(metrics.horizontalAdvance(label->text()) <= area.width(), name);
         }
@@ -151,9 +154,9 @@ private slots:
             seen.append(QApplication::focusWidget()->objectName());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(seen, (QStringList{"cmdClose", "Check1", "Picture1", "txtName", "cmdSubmit",
-                                    "txtEmail", "txtFriendEmail", "txtFriendName", "txtMessage",
-                                    "cmdClose"}));
+        QCOMPARE(seen,
+                 (QStringList{"cmdClose", "Check1", "Picture1", "txtName", "cmdSubmit", "txtEmail",
+                              "txtFriendEmail", "txtFriendName", "txtMessage", "cmdClose"}));
     }
 
     void placeholders_data()
@@ -164,6 +167,7 @@ private slots:
         QTest::addColumn<QString>("leftWith");
         QTest::addColumn<QString>("afterLeaving");
 
+        // clang-format off
         QTest::newRow("name placeholder") << "txtName" << "Your Name" << "" << "" << "Your Name";
         QTest::newRow("placeholder in blanks, left blank")
             << "txtName" << "  Your Name " << "" << "   " << "Your Name";
@@ -176,6 +180,7 @@ private slots:
                                        << "Friend's Name";
         QTest::newRow("friend's address") << "txtFriendEmail" << "Friend's Email Address" << ""
                                           << "" << "Friend's Email Address";
+        // clang-format on
     }
     void placeholders()
     {
@@ -199,10 +204,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("refused");
+        // clang-format off
         QTest::newRow("own address") << "txtEmail" << true;
         QTest::newRow("friend's address") << "txtFriendEmail" << true;
         QTest::newRow("name") << "txtName" << false;
         QTest::newRow("friend's name") << "txtFriendName" << false;
+        // clang-format on
     }
     void spacesInAddresses()
     {
@@ -241,6 +248,7 @@ private slots:
         QTest::addColumn<QString>("friendEmail");
         QTest::addColumn<QString>("message"); // empty: the page opens
 
+        // clang-format off
         QTest::newRow("untouched form") << "Your Name" << "Your Email Address" << "Friend's Name"
                                         << "Friend's Email Address"
                                         << "Please Enter Proper Email Address";
@@ -260,6 +268,7 @@ private slots:
             << "Ann" << "Ann@x.org" << "Bob" << "ann@x.org" << "";
         QTest::newRow("valid, names with blanks and &")
             << " Ann & Lee " << " ann@x.org" << "Bob  Roy" << "bob@x.org " << "";
+        // clang-format on
     }
     void submit()
     {
@@ -375,8 +384,10 @@ private slots:
     void leaving_data()
     {
         QTest::addColumn<bool>("byCloseBox");
+        // clang-format off
         QTest::newRow("Exit button") << false;
         QTest::newRow("close box") << true;
+        // clang-format on
     }
     void leaving()
     {

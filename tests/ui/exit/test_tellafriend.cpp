@@ -50,6 +50,7 @@ private slots:
             change(f);
             return f;
         };
+        // clang-format off
         QTest::newRow("name placeholder")
             << with([](ReferralFields &f) { f.name = "Your Name"; }) << "Please Enter Your Name";
         QTest::newRow("name blank, everything else missing too")
@@ -59,10 +60,11 @@ private slots:
             << "Please Enter Your Email";
         QTest::newRow("message placeholder before friend's name")
             << with([](ReferralFields &f) {
-                   f.message = "Your Message";
-                   f.friendName = "";
-               })
-            << "Please Enter Your Message";
+            // clang-format on
+            f.message = "Your Message";
+            f.friendName = "";
+        }) << "Please Enter Your Message";
+        // clang-format off
         QTest::newRow("message empty") << with([](ReferralFields &f) { f.message = ""; })
                                        << "Please Enter Your Message";
         QTest::newRow("friend's name placeholder")
@@ -73,6 +75,7 @@ private slots:
         QTest::newRow("case differs from placeholder: passes")
             << with([](ReferralFields &f) { f.name = "your name"; }) << "";
         QTest::newRow("message with its line break: passes") << Valid() << "";
+        // clang-format on
     }
     void sendReferralChecksInOrder()
     {
@@ -102,23 +105,33 @@ private slots:
             longText += QStringLiteral("a&b=c+d#e%f g\r\nh\u00e9\u65e5\U0001F600 ");
         longText.truncate(10000);
 
+        // clang-format off
         QTest::newRow("plain") << Valid();
         QTest::newRow("ampersand") << ReferralFields{"Ann & Bob", "ann@x.org", "Hi & bye", "Cy & Di",
-                                                     "cy@x.org"};
+                              // clang-format on
+                              "cy@x.org"};
+        // clang-format off
         QTest::newRow("forged parameter")
             << ReferralFields{"x&taf6=http://evil.example/", "a@b.c&taf2=z", "m&taf3=n",
+                              // clang-format on
                               "f=g", "f@g.h#taf5"};
+        // clang-format off
         QTest::newRow("plus, hash, percent")
             << ReferralFields{"1+1=2", "a+tag@b.c", "100% sure %41%", "#1 fan", "f%40@g.h"};
         QTest::newRow("line breaks and blanks")
             << ReferralFields{"Ann  Lee", "a@b.c", "Line one\r\nLine two\nthree\r", "  Bob ",
+                              // clang-format on
                               "f@g.h"};
+        // clang-format off
         QTest::newRow("non-ASCII")
             << ReferralFields{QStringLiteral("Zo\u00eb \u00d8rsted"), QStringLiteral("j\u00fcrgen@m\u00fcnchen.de"),
-                              QStringLiteral("\u65e5\u672c\u8a9e \U0001F600"), QStringLiteral("\u0410\u043d\u043d\u0430"),
-                              "f@g.h"};
+            // clang-format on
+            QStringLiteral("\u65e5\u672c\u8a9e \U0001F600"),
+            QStringLiteral("\u0410\u043d\u043d\u0430"), "f@g.h"};
+        // clang-format off
         QTest::newRow("10000 characters")
             << ReferralFields{longText, "a@b.c", longText, longText, "f@g.h"};
+        // clang-format on
     }
     void addressRoundTrip()
     {

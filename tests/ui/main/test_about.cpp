@@ -36,7 +36,10 @@ bool RunWhileOpen(QDialog &dialog, const std::function<void()> &action, bool exp
     });
     QTimer guard;
     guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &dialog, [&] { forced = true; dialog.reject(); });
+    QObject::connect(&guard, &QTimer::timeout, &dialog, [&] {
+        forced = true;
+        dialog.reject();
+    });
     guard.start(10000);
     dialog.exec();
     return expectClosed ? !forced : forced;
@@ -45,7 +48,8 @@ bool RunWhileOpen(QDialog &dialog, const std::function<void()> &action, bool exp
 // Everything a user could see of the window, to compare two openings.
 QStringList Snapshot(QDialog &dialog)
 {
-    QStringList lines{dialog.windowTitle(), QString::number(dialog.width()) + 'x' + QString::number(dialog.height())};
+    QStringList lines{dialog.windowTitle(),
+                      QString::number(dialog.width()) + 'x' + QString::number(dialog.height())};
     const auto widgets = dialog.findChildren<QWidget *>();
     for (QWidget *w : widgets) {
         QString line = w->objectName() + ' ' + w->metaObject()->className();
@@ -89,6 +93,7 @@ void TestAbout::layoutFontsAndColours_data()
     QTest::addColumn<bool>("underline");
 
     const QColor purple(128, 0, 128), magenta(255, 0, 255);
+    // clang-format off
     QTest::newRow("Picture1") << "Picture1" << QRect(8, 8, 32, 32) << QColor() << 0.0 << false << false;
     QTest::newRow("Label2") << "Label2" << QRect(56, 8, 305, 17) << purple << 9.75 << true << false;
     QTest::newRow("Label1") << "Label1" << QRect(56, 40, 385, 79) << magenta << 8.25 << false << false;
@@ -98,6 +103,7 @@ void TestAbout::layoutFontsAndColours_data()
     // A line from -60 to 6840 twips: it runs past both edges of the window.
     QTest::newRow("Line1") << "Line1" << QRect(-4, 218, 460, 1) << purple << 0.0 << false << false;
     QTest::newRow("cmdOK") << "cmdOK" << QRect(360, 224, 84, 23) << QColor() << 0.0 << false << false;
+    // clang-format on
 }
 
 void TestAbout::layoutFontsAndColours()
@@ -137,10 +143,12 @@ void TestAbout::textsAndWindowShape()
     QCOMPARE(Child<QLabel>(about, "Label2")->text(), QStringLiteral("Gemvara v1.0"));
     QCOMPARE(Child<QLabel>(about, "Label1")->text(), AboutDescription());
     QCOMPARE(Child<QLabel>(about, "lblHomePage")->text(), "Click here to visit " + ForumSite());
-    QCOMPARE(Child<QLabel>(about, "Label3")->text(),
-             QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                            "online. Get this software fully branded for your website."));
-    QCOMPARE(Child<QLabel>(about, "lblCobrand")->text(), QStringLiteral(" Click here for more details."));
+    QCOMPARE(
+        Child<QLabel>(about, "Label3")->text(),
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website."));
+    QCOMPARE(Child<QLabel>(about, "lblCobrand")->text(),
+             QStringLiteral(" Click here for more details."));
     QCOMPARE(Child<QPushButton>(about, "cmdOK")->text(), QStringLiteral("OK"));
     QVERIFY(Child<QLabel>(about, "Label1")->wordWrap());
     QVERIFY(Child<QLabel>(about, "Label3")->wordWrap());
@@ -170,11 +178,14 @@ void TestAbout::opensCentredOnScreenWithFocusOnOk()
     frmAbout about(&parent);
     QPoint centre;
     QWidget *focus = nullptr;
-    QVERIFY(RunWhileOpen(about, [&] {
-        centre = about.frameGeometry().center();
-        focus = about.focusWidget();
-        about.accept();
-    }, true));
+    QVERIFY(RunWhileOpen(
+        about,
+        [&] {
+            centre = about.frameGeometry().center();
+            focus = about.focusWidget();
+            about.accept();
+        },
+        true));
     const QPoint screenCentre = parent.screen()->availableGeometry().center();
     QVERIFY2((centre - screenCentre).manhattanLength() <= 2,
              qPrintable(QStringLiteral("centre %1,%2").arg(centre.x()).arg(centre.y())));
@@ -185,9 +196,11 @@ void TestAbout::linksOpenTheirPageAndLeaveWindowOpen_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("address");
+    // clang-format off
     QTest::newRow("home page: bare root") << "lblHomePage" << ForumSite();
     // The details of the full-branding offer, never the co-branding page.
     QTest::newRow("more details: full brand") << "lblCobrand" << HelpSite() + "/fully-branded.html";
+    // clang-format on
 }
 
 void TestAbout::linksOpenTheirPageAndLeaveWindowOpen()
@@ -205,17 +218,20 @@ void TestAbout::linksOpenTheirPageAndLeaveWindowOpen()
     MessageBoxWatcher boxes;
     QStringList afterOne, afterTwo, afterOthers;
     bool openAfterClicks = false;
-    QVERIFY(RunWhileOpen(about, [&] {
-        QTest::mouseClick(link, Qt::LeftButton);
-        afterOne = recorder.addresses();
-        QTest::mouseClick(link, Qt::LeftButton);
-        afterTwo = recorder.addresses();
-        // Only a left click on the label itself counts.
-        QTest::mouseClick(link, Qt::RightButton);
-        QTest::mouseClick(Child<QLabel>(about, "Label3"), Qt::LeftButton);
-        afterOthers = recorder.addresses();
-        openAfterClicks = about.isVisible() && about.isModal();
-    }, false));
+    QVERIFY(RunWhileOpen(
+        about,
+        [&] {
+            QTest::mouseClick(link, Qt::LeftButton);
+            afterOne = recorder.addresses();
+            QTest::mouseClick(link, Qt::LeftButton);
+            afterTwo = recorder.addresses();
+            // Only a left click on the label itself counts.
+            QTest::mouseClick(link, Qt::RightButton);
+            QTest::mouseClick(Child<QLabel>(about, "Label3"), Qt::LeftButton);
+            afterOthers = recorder.addresses();
+            openAfterClicks = about.isVisible() && about.isModal();
+        },
+        false));
 
     QCOMPARE(afterOne, QStringList{address});
     QCOMPARE(afterTwo, QStringList({address, address}));
@@ -227,11 +243,13 @@ void TestAbout::linksOpenTheirPageAndLeaveWindowOpen()
 void TestAbout::eachWayOfClosing_data()
 {
     QTest::addColumn<QString>("how");
+    // clang-format off
     QTest::newRow("Enter") << "Enter";
     QTest::newRow("keypad Enter") << "KeypadEnter";
     QTest::newRow("Esc") << "Esc";
     QTest::newRow("OK clicked") << "OK";
     QTest::newRow("close box") << "CloseBox";
+    // clang-format on
 }
 
 void TestAbout::eachWayOfClosing()
@@ -243,21 +261,25 @@ void TestAbout::eachWayOfClosing()
     auto *ok = Child<QPushButton>(about, "cmdOK");
 
     UrlRecorder recorder;
-    QVERIFY2(RunWhileOpen(about, [&] {
-        // Keys go where the user's keys would: to the widget with focus.
-        QWidget *target = about.focusWidget();
-        QVERIFY(target);
-        if (how == "Enter")
-            QTest::keyClick(target, Qt::Key_Return);
-        else if (how == "KeypadEnter")
-            QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
-        else if (how == "Esc")
-            QTest::keyClick(target, Qt::Key_Escape);
-        else if (how == "OK")
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            about.close();
-    }, true), "the window stayed open");
+    QVERIFY2(RunWhileOpen(
+                 about,
+                 [&] {
+                     // Keys go where the user's keys would: to the widget with focus.
+                     QWidget *target = about.focusWidget();
+                     QVERIFY(target);
+                     if (how == "Enter")
+                         QTest::keyClick(target, Qt::Key_Return);
+                     else if (how == "KeypadEnter")
+                         QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+                     else if (how == "Esc")
+                         QTest::keyClick(target, Qt::Key_Escape);
+                     else if (how == "OK")
+                         QTest::mouseClick(ok, Qt::LeftButton);
+                     else
+                         about.close();
+                 },
+                 true),
+             "the window stayed open");
     QVERIFY(!about.isVisible());
     QVERIFY(recorder.urls().isEmpty());
 }
@@ -282,12 +304,15 @@ void TestAbout::parentTakesNoInputWhileOpen()
 
     frmAbout about(&parent);
     bool blocked = false;
-    QVERIFY(RunWhileOpen(about, [&] {
-        blocked = QApplication::activeModalWidget() == &about;
-        clickParent();
-        QTest::keyClick(parent.windowHandle(), Qt::Key_Space);
-        about.accept();
-    }, true));
+    QVERIFY(RunWhileOpen(
+        about,
+        [&] {
+            blocked = QApplication::activeModalWidget() == &about;
+            clickParent();
+            QTest::keyClick(parent.windowHandle(), Qt::Key_Space);
+            about.accept();
+        },
+        true));
     QVERIFY(blocked);
     QCOMPARE(clicks, 0);
 
@@ -305,18 +330,24 @@ void TestAbout::twoOpeningsShowTheSameContent()
     QStringList first, second;
     {
         frmAbout about(&parent);
-        RunWhileOpen(about, [&] {
-            first = Snapshot(about);
-            QTest::mouseClick(Child<QLabel>(about, "lblHomePage"), Qt::LeftButton);
-            QTest::keyClick(&about, Qt::Key_Escape);
-        }, true);
+        RunWhileOpen(
+            about,
+            [&] {
+                first = Snapshot(about);
+                QTest::mouseClick(Child<QLabel>(about, "lblHomePage"), Qt::LeftButton);
+                QTest::keyClick(&about, Qt::Key_Escape);
+            },
+            true);
     }
     {
         frmAbout about(&parent);
-        RunWhileOpen(about, [&] {
-            second = Snapshot(about);
-            about.accept();
-        }, true);
+        RunWhileOpen(
+            about,
+            [&] {
+                second = Snapshot(about);
+                about.accept();
+            },
+            true);
     }
     QVERIFY(first.size() >= 8);
     QCOMPARE(second, first);

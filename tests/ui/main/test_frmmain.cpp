@@ -67,7 +67,10 @@ private slots:
 
 private:
     template<typename T>
-    T *findControl(const char *name) const { return Child<T>(m_main.data(), name); }
+    T *findControl(const char *name) const
+    {
+        return Child<T>(m_main.data(), name);
+    }
     QAction *action(const char *name) const { return findControl<QAction>(name); }
 
     QPointer<frmMain> m_main;
@@ -102,7 +105,9 @@ void TestFrmMain::layout_data()
 
     const QString client = QStringLiteral("centralwidget");
     auto row = [](const char *name, const QString &in, int x, int y, int w, int h) {
+        // clang-format off
         QTest::newRow(name) << QString::fromLatin1(name) << in << QRect(x, y, w, h);
+        // clang-format on
     };
     row("fraFullBrand", client, 5, 216, 417, 57);
     row("lblFullBrand", "fraFullBrand", 8, 11, 399, 41);
@@ -136,8 +141,11 @@ void TestFrmMain::layout()
 
 void TestFrmMain::fieldCaptionsFitTheirText()
 {
-    const struct { const char *name; QPoint at; } captions[] = {
-        {"Label1", {8, 16}}, {"Label4", {144, 16}}, {"Label5", {280, 16}}};
+    const struct
+    {
+        const char *name;
+        QPoint at;
+    } captions[] = {{"Label1", {8, 16}}, {"Label4", {144, 16}}, {"Label5", {280, 16}}};
     for (const auto &caption : captions) {
         auto *label = findControl<QLabel>(caption.name);
         QCOMPARE(label->parentWidget()->objectName(), QStringLiteral("fraName"));
@@ -151,20 +159,27 @@ void TestFrmMain::texts_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
 
+    // clang-format off
     QTest::newRow("lblFullBrand")
         << "lblFullBrand"
         << "Home Business Opportunity. Start your own Internet business and make money online. "
+           // clang-format on
            "Get this software fully branded for your website. Click here for more details.";
     // One ampersand on screen where the original caption doubles it.
+    // clang-format off
     QTest::newRow("lblCobrand")
         << "lblCobrand"
         << "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+           // clang-format on
            "Put your site's name &  link here. See \"Help\" for details.    "
            "Click Here for more info on co-branding.";
+    // clang-format off
     QTest::newRow("Label61") << "Label61" << ForumAdvertisement();
     QTest::newRow("Label2") << "Label2"
                             << "Gemstones have a positive influence on our lives. Know more about "
+                               // clang-format on
                                "the gemstones that are suitable for you based on numerology!";
+    // clang-format off
     QTest::newRow("Label1") << "Label1" << "First Name";
     QTest::newRow("Label4") << "Label4" << "Middle Name";
     QTest::newRow("Label5") << "Label5" << "Last Name";
@@ -174,6 +189,7 @@ void TestFrmMain::texts_data()
     QTest::newRow("Frame2") << "Frame2" << "";
     QTest::newRow("cmdNext") << "cmdNext" << "Get My Gemvara Reading";
     QTest::newRow("cmdExit") << "cmdExit" << "E&xit";
+    // clang-format on
 }
 
 void TestFrmMain::texts()
@@ -202,6 +218,7 @@ void TestFrmMain::colours_data()
 
     const QColor purple(128, 0, 128), magenta(255, 0, 255), green(0, 64, 0);
     const int text = QPalette::WindowText;
+    // clang-format off
     QTest::newRow("lblFullBrand") << "lblFullBrand" << text << purple << true;
     QTest::newRow("lblCobrand") << "lblCobrand" << text << purple << true;
     QTest::newRow("Label61") << "Label61" << text << purple << false;
@@ -210,11 +227,16 @@ void TestFrmMain::colours_data()
     QTest::newRow("Label5") << "Label5" << text << purple << false;
     QTest::newRow("Label2") << "Label2" << text << green << true;
     QTest::newRow("fraName caption") << "fraName" << text << purple << false;
+    // clang-format on
     for (const char *box : {"txtFirstName", "txtMiddleName", "txtLastName"})
+        // clang-format off
         QTest::newRow(box) << box << int(QPalette::Text) << magenta << false;
+    // clang-format on
     for (const char *list : {"cboMonth", "cboDate", "cboYear"})
+        // clang-format off
         QTest::newRow(list) << list << int(QPalette::ButtonText) << magenta << false;
     QTest::newRow("cmdExit") << "cmdExit" << int(QPalette::Button) << QColor(124, 165, 231) << true;
+    // clang-format on
 }
 
 void TestFrmMain::colours()
@@ -245,6 +267,7 @@ void TestFrmMain::fonts_data()
     QTest::addColumn<bool>("pointingHand");
 
     const QString verdana = QStringLiteral("Verdana"), sans = QStringLiteral("MS Sans Serif");
+    // clang-format off
     QTest::newRow("lblFullBrand") << "lblFullBrand" << verdana << 8.25 << true << true << true;
     QTest::newRow("lblCobrand") << "lblCobrand" << verdana << 8.25 << true << true << true;
     QTest::newRow("Label61") << "Label61" << verdana << 9.0 << false << true << true;
@@ -256,6 +279,7 @@ void TestFrmMain::fonts_data()
     QTest::newRow("Label5") << "Label5" << sans << 8.25 << false << false << false;
     QTest::newRow("txtFirstName") << "txtFirstName" << verdana << 8.25 << false << false << false;
     QTest::newRow("cboYear") << "cboYear" << verdana << 8.25 << false << false << false;
+    // clang-format on
 }
 
 void TestFrmMain::fonts()
@@ -306,13 +330,17 @@ void TestFrmMain::listsFilledAndFirstSelected()
     QCOMPARE(Child<QComboBox>(m_main, "cboDate")->currentText(), QStringLiteral("1"));
     QCOMPARE(Child<QComboBox>(m_main, "cboMonth")->currentText(), QStringLiteral("January"));
     QCOMPARE(Child<QComboBox>(m_main, "cboYear")->currentText(), QStringLiteral("1900"));
-    for (QLineEdit *box : {Child<QLineEdit>(m_main, "txtFirstName"), Child<QLineEdit>(m_main, "txtMiddleName"), Child<QLineEdit>(m_main, "txtLastName")})
+    for (QLineEdit *box :
+         {Child<QLineEdit>(m_main, "txtFirstName"), Child<QLineEdit>(m_main, "txtMiddleName"),
+          Child<QLineEdit>(m_main, "txtLastName")})
         QVERIFY(box->text().isEmpty());
 }
 
 void TestFrmMain::listsCannotBeEdited()
 {
-    for (QComboBox *list : {Child<QComboBox>(m_main, "cboDate"), Child<QComboBox>(m_main, "cboMonth"), Child<QComboBox>(m_main, "cboYear")}) {
+    for (QComboBox *list :
+         {Child<QComboBox>(m_main, "cboDate"), Child<QComboBox>(m_main, "cboMonth"),
+          Child<QComboBox>(m_main, "cboYear")}) {
         QVERIFY(!list->isEditable());
         list->setFocus();
         const QString before = list->currentText();
@@ -324,7 +352,7 @@ void TestFrmMain::listsCannotBeEdited()
 void TestFrmMain::startsWithFocusAndTabOrder()
 {
     QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(m_main, "txtFirstName"));
-    const QStringList order{"txtMiddleName", "txtLastName", "cboMonth", "cboDate",
+    const QStringList order{"txtMiddleName", "txtLastName", "cboMonth",    "cboDate",
                             "cboYear",       "cmdNext",     "txtFirstName"};
     for (const QString &name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -347,12 +375,14 @@ void TestFrmMain::upperCaseFilter_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
+    // clang-format off
     QTest::newRow("lower letters") << "txtFirstName" << "abcxyz" << "ABCXYZ";
     QTest::newRow("middle name") << "txtMiddleName" << "mary ann" << "MARY ANN";
     QTest::newRow("last name") << "txtLastName" << "o'neil-smith" << "O'NEIL-SMITH";
     QTest::newRow("capitals stay") << "txtFirstName" << "AbC" << "ABC";
     QTest::newRow("digits, punctuation, blanks") << "txtFirstName" << "a3- .z" << "A3- .Z";
     QTest::newRow("letters outside a-z") << "txtLastName" << "\u00e9a\u00df" << "\u00e9A\u00df";
+    // clang-format on
 }
 
 void TestFrmMain::upperCaseFilter()
@@ -379,7 +409,8 @@ void TestFrmMain::upperCaseFilter()
 void TestFrmMain::pastedTextKeepsItsCase()
 {
     QApplication::clipboard()->setText(QStringLiteral("lower case"));
-    for (QLineEdit *edit : {Child<QLineEdit>(m_main, "txtFirstName"), Child<QLineEdit>(m_main, "txtLastName")}) {
+    for (QLineEdit *edit :
+         {Child<QLineEdit>(m_main, "txtFirstName"), Child<QLineEdit>(m_main, "txtLastName")}) {
         edit->setFocus();
         QTest::keyClicks(edit, QStringLiteral("ab"));
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
@@ -393,8 +424,8 @@ void TestFrmMain::menuTree()
     QStringList top;
     for (QAction *action : bar->actions())
         top << action->objectName() + QLatin1Char('=') + action->text();
-    QCOMPARE(top, QStringList({"=&File", "=&Help", "mnuDonate=&Donate",
-                               "mkmoney=Make Money &Online"}));
+    QCOMPARE(top,
+             QStringList({"=&File", "=&Help", "mnuDonate=&Donate", "mkmoney=Make Money &Online"}));
     QCOMPARE(bar->actions().at(0)->menu()->objectName(), QStringLiteral("nuFile"));
     QCOMPARE(bar->actions().at(1)->menu()->objectName(), QStringLiteral("mnuHelp"));
     QVERIFY(!action("mnuDonate")->menu());
@@ -403,7 +434,8 @@ void TestFrmMain::menuTree()
         QStringList all;
         for (QAction *action : menu->actions())
             all << action->objectName()
-                       + (action->isSeparator() ? QStringLiteral("|-") : QLatin1Char('=') + action->text());
+                       + (action->isSeparator() ? QStringLiteral("|-")
+                                                : QLatin1Char('=') + action->text());
         return all;
     };
     QCOMPARE(lines(findControl<QMenu>("nuFile")),
@@ -419,6 +451,7 @@ void TestFrmMain::links_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("address");
 
+    // clang-format off
     QTest::newRow("mnuOnline") << "mnuOnline" << ProductSite() + "/gemvara-free-help.html";
     QTest::newRow("mnuVisit") << "mnuVisit" << ForumSite();
     QTest::newRow("mnuUpdate") << "mnuUpdate" << ProductSite() + "/download-gemvara-free.html";
@@ -426,6 +459,7 @@ void TestFrmMain::links_data()
     QTest::newRow("lblFullBrand") << "lblFullBrand" << HelpSite() + "/fully-branded.html";
     QTest::newRow("Label61") << "Label61" << ForumSite();
     QTest::newRow("Label2") << "Label2" << HelpSite() + "/fully-branded.html";
+    // clang-format on
 }
 
 void TestFrmMain::links()
@@ -453,15 +487,17 @@ void TestFrmMain::links()
 
 void TestFrmMain::accessKeys_data()
 {
-    QTest::addColumn<int>("menuKey"); // with Alt
+    QTest::addColumn<int>("menuKey");  // with Alt
     QTest::addColumn<int>("entryKey"); // in the open menu; 0 for none
     QTest::addColumn<QString>("address");
 
+    // clang-format off
     QTest::newRow("Alt+D") << int(Qt::Key_D) << 0 << HelpSite() + "/donate.html";
     QTest::newRow("Alt+H, O") << int(Qt::Key_H) << int(Qt::Key_O) << ProductSite() + "/gemvara-free-help.html";
     QTest::newRow("Alt+H, V") << int(Qt::Key_H) << int(Qt::Key_V) << ForumSite();
     QTest::newRow("Alt+H, C") << int(Qt::Key_H) << int(Qt::Key_C)
                               << ProductSite() + "/download-gemvara-free.html";
+    // clang-format on
 }
 
 void TestFrmMain::accessKeys()
@@ -499,8 +535,10 @@ void TestFrmMain::frontLabelDecidesThePage_data()
 {
     QTest::addColumn<bool>("cobrandInFront");
     QTest::addColumn<QString>("address");
+    // clang-format off
     QTest::newRow("co-branding in front") << true << HelpSite() + "/co-brand.html";
     QTest::newRow("full-branding in front") << false << HelpSite() + "/fully-branded.html";
+    // clang-format on
 }
 
 void TestFrmMain::frontLabelDecidesThePage()
@@ -561,9 +599,11 @@ void TestFrmMain::readingEntryValidatesLikeTheButton()
 void TestFrmMain::exitRemovesTheWindow_data()
 {
     QTest::addColumn<QString>("how");
+    // clang-format off
     QTest::newRow("button handler") << "cmdExit";
     QTest::newRow("File, Exit") << "mnuExit";
     QTest::newRow("close box") << "close";
+    // clang-format on
 }
 
 void TestFrmMain::exitRemovesTheWindow()

@@ -77,6 +77,7 @@ void TestStartup::drawnNumber_data()
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("n");
 
+    // clang-format off
     QTest::newRow("0") << 0.0f << 1;
     QTest::newRow("1/16 -> 1.375") << 0.0625f << 1;
     QTest::newRow("1/8 -> 1.75") << 0.125f << 2;
@@ -86,6 +87,7 @@ void TestStartup::drawnNumber_data()
     QTest::newRow("7/8 -> 6.25") << 0.875f << 6;
     QTest::newRow("15/16 -> 6.625") << 0.9375f << 7;
     QTest::newRow("largest below 1") << std::nextafter(1.0f, 0.0f) << 7;
+    // clang-format on
 }
 
 void TestStartup::drawnNumber()
@@ -107,7 +109,8 @@ void TestStartup::drawnNumberSpread()
     }
     for (int n = 1; n <= 7; ++n) {
         const double expected = (n == 1 || n == 7) ? 1.0 / 12 : 1.0 / 6;
-        QVERIFY2(qAbs(double(counts[n]) / steps - expected) < 0.001, qPrintable(QString::number(n)));
+        QVERIFY2(qAbs(double(counts[n]) / steps - expected) < 0.001,
+                 qPrintable(QString::number(n)));
     }
 }
 
@@ -120,10 +123,10 @@ void TestStartup::offerInFront_data()
     for (bool before : {false, true}) {
         const char *start = before ? "from co-brand" : "from full-brand";
         for (int n = 1; n <= 7; ++n) {
-            const bool after = (n == 1 || n == 3 || n == 5) ? true
-                               : (n == 7)                   ? before
-                                                            : false;
+            const bool after = (n == 1 || n == 3 || n == 5) ? true : (n == 7) ? before : false;
+            // clang-format off
             QTest::addRow("n=%d %s", n, start) << n << before << after;
+            // clang-format on
         }
     }
 }
@@ -142,7 +145,8 @@ void TestStartup::offerInFront()
 
     main.showCoBrandChoice(qint16(n));
 
-    QLabel *front = cobrandAfter ? Child<QLabel>(&main, "lblCobrand") : Child<QLabel>(&main, "lblFullBrand");
+    QLabel *front =
+        cobrandAfter ? Child<QLabel>(&main, "lblCobrand") : Child<QLabel>(&main, "lblFullBrand");
     QLabel *full = Child<QLabel>(&main, "lblFullBrand");
     QCOMPARE(full->parentWidget()->childAt(full->geometry().center()), front);
 
@@ -150,8 +154,8 @@ void TestStartup::offerInFront()
     UrlRecorder pages;
     QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {},
                       full->mapTo(&main, full->rect().center()));
-    const QString page = cobrandAfter ? QStringLiteral("/co-brand.html")
-                                      : QStringLiteral("/fully-branded.html");
+    const QString page =
+        cobrandAfter ? QStringLiteral("/co-brand.html") : QStringLiteral("/fully-branded.html");
     QCOMPARE(pages.addresses(), QStringList{HelpSite() + page});
 }
 

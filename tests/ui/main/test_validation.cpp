@@ -41,7 +41,7 @@ void TestValidation::checks_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::addColumn<QString>("day");   // "" leaves the list without a selection
+    QTest::addColumn<QString>("day"); // "" leaves the list without a selection
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("message"); // "" means accepted
@@ -52,6 +52,7 @@ void TestValidation::checks_data()
     const QString feb = QStringLiteral("Please Enter Correct Date Or Month!");
     const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
 
+    // clang-format off
     QTest::newRow("both names empty") << "" << "" << "1" << "January" << "1900" << first << "txtFirstName";
     QTest::newRow("first name empty") << "" << "DOE" << "1" << "January" << "1900" << first << "txtFirstName";
     QTest::newRow("last name empty") << "JO" << "" << "1" << "January" << "1900" << last << "txtLastName";
@@ -63,8 +64,10 @@ void TestValidation::checks_data()
     QTest::newRow("no year") << "JO" << "DOE" << "1" << "January" << ""
                              << "Please Specify Your Birth Year" << "cboYear";
     QTest::newRow("names before date") << "" << "DOE" << "" << "" << "" << first << "txtFirstName";
+    // clang-format on
 
     // February, Gregorian leap years: 1900 was not one, 2000 was.
+    // clang-format off
     QTest::newRow("29 Feb 1900") << "JO" << "DOE" << "29" << "February" << "1900" << feb << "";
     QTest::newRow("28 Feb 1900") << "JO" << "DOE" << "28" << "February" << "1900" << "" << "";
     QTest::newRow("29 Feb 2000") << "JO" << "DOE" << "29" << "February" << "2000" << "" << "";
@@ -74,13 +77,16 @@ void TestValidation::checks_data()
     QTest::newRow("30 Feb 2000") << "JO" << "DOE" << "30" << "February" << "2000" << feb << "";
     QTest::newRow("31 Feb 2004") << "JO" << "DOE" << "31" << "February" << "2004" << feb << "";
     QTest::newRow("30 Feb 2001") << "JO" << "DOE" << "30" << "February" << "2001" << feb << "";
+    // clang-format on
 
     for (const char *month : {"April", "June", "September", "November"})
+        // clang-format off
         QTest::newRow(qPrintable(QStringLiteral("31 %1").arg(month)))
             << "JO" << "DOE" << "31" << month << "1999" << thirty << "";
     QTest::newRow("30 April") << "JO" << "DOE" << "30" << "April" << "1999" << "" << "";
     QTest::newRow("31 May") << "JO" << "DOE" << "31" << "May" << "1999" << "" << "";
     QTest::newRow("31 December 2050") << "JO" << "DOE" << "31" << "December" << "2050" << "" << "";
+    // clang-format on
 }
 
 void TestValidation::checks()
@@ -95,9 +101,12 @@ void TestValidation::checks()
 
     Child<QLineEdit>(m_main, "txtFirstName")->setText(first);
     Child<QLineEdit>(m_main, "txtLastName")->setText(last);
-    Child<QComboBox>(m_main, "cboDate")->setCurrentIndex(Child<QComboBox>(m_main, "cboDate")->findText(day));
-    Child<QComboBox>(m_main, "cboMonth")->setCurrentIndex(Child<QComboBox>(m_main, "cboMonth")->findText(month));
-    Child<QComboBox>(m_main, "cboYear")->setCurrentIndex(Child<QComboBox>(m_main, "cboYear")->findText(year));
+    Child<QComboBox>(m_main, "cboDate")
+        ->setCurrentIndex(Child<QComboBox>(m_main, "cboDate")->findText(day));
+    Child<QComboBox>(m_main, "cboMonth")
+        ->setCurrentIndex(Child<QComboBox>(m_main, "cboMonth")->findText(month));
+    Child<QComboBox>(m_main, "cboYear")
+        ->setCurrentIndex(Child<QComboBox>(m_main, "cboYear")->findText(year));
     QWidget *next = m_main->findChild<QWidget *>(QStringLiteral("cmdNext"));
     next->setFocus();
 
@@ -112,7 +121,8 @@ void TestValidation::checks()
         QVERIFY2(IsGemvaraInfoBox(boxes.last(), message), qPrintable(boxes.last().text));
         QCOMPARE(boxes.last().defaultButton, QMessageBox::Ok);
     }
-    QCOMPARE(m_main->focusWidget()->objectName(), focus.isEmpty() ? QStringLiteral("cmdNext") : focus);
+    QCOMPARE(m_main->focusWidget()->objectName(),
+             focus.isEmpty() ? QStringLiteral("cmdNext") : focus);
 }
 
 void TestValidation::inputIsNeverChanged()

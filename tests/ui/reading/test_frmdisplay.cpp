@@ -96,9 +96,9 @@ private slots:
         QCOMPARE(findControl<QLabel>("lblLifePathNumber")->text(), QStringLiteral("12"));
         QCOMPARE(findControl<QLabel>("lblBirthdayNumber")->text(), QStringLiteral("12"));
         QCOMPARE(findControl<QLabel>("lblGemstoneName")->text(), QString());
-        for (const char *box : {"txtLifeJourneyNumberDisplay", "txtLifeJourneyNumberDisplayDesc",
-                                "txtBirthdayNumberDisplay", "txtBirthdayNumberDisplayDesc",
-                                "txtGemstoneDesc"})
+        for (const char *box :
+             {"txtLifeJourneyNumberDisplay", "txtLifeJourneyNumberDisplayDesc",
+              "txtBirthdayNumberDisplay", "txtBirthdayNumberDisplayDesc", "txtGemstoneDesc"})
             QVERIFY2(findControl<QPlainTextEdit>(box)->toPlainText().isEmpty(), box);
 
         const QImage shown = findControl<QLabel>("picGem")->pixmap().toImage();
@@ -106,7 +106,10 @@ private slots:
         QCOMPARE(Normalised(shown), Normalised(QImage(GemPicturePath(2))));
 
         QCOMPARE(findControl<QLabel>("Label61")->text(), ForumAdvertisement());
-        QVERIFY(findControl<QLabel>("lblCobrand")->text().contains(QStringLiteral("site's name &  link here. See \"Help\" for details.    Click")));
+        QVERIFY(findControl<QLabel>("lblCobrand")
+                    ->text()
+                    .contains(QStringLiteral(
+                        "site's name &  link here. See \"Help\" for details.    Click")));
     }
 
     void layout_data()
@@ -117,6 +120,7 @@ private slots:
 
         const QString window;
         const QString tabs = QStringLiteral("SSTab1");
+        // clang-format off
         QTest::newRow("Frame2") << "Frame2" << window << QRect(0, 0, 497, 41);
         QTest::newRow("Label61") << "Label61" << "Frame2" << QRect(8, 8, 480, 39);
         QTest::newRow("Label1") << "Label1" << window << QRect(104, 48, 281, 16);
@@ -125,25 +129,32 @@ private slots:
         QTest::newRow("fraFullBrand") << "fraFullBrand" << window << QRect(0, 304, 497, 57);
         QTest::newRow("lblCobrand") << "lblCobrand" << "fraFullBrand" << QRect(8, 11, 479, 41);
         QTest::newRow("lblFullBrand") << "lblFullBrand" << "fraFullBrand" << QRect(8, 11, 479, 41);
+        // clang-format on
 
         // Pages 0 and 1 share one layout, placed from the tab control's corner.
         const QStringList pages[] = {
-            {"Frame1", "lblLifePathNumber", "Label4", "txtLifeJourneyNumberDisplay", "Label5", "txtLifeJourneyNumberDisplayDesc"},
-            {"Frame3", "lblBirthdayNumber", "Label6", "txtBirthdayNumberDisplay", "Label7", "txtBirthdayNumberDisplayDesc"},
+            {"Frame1", "lblLifePathNumber", "Label4", "txtLifeJourneyNumberDisplay", "Label5",
+             "txtLifeJourneyNumberDisplayDesc"},
+            {"Frame3", "lblBirthdayNumber", "Label6", "txtBirthdayNumberDisplay", "Label7",
+             "txtBirthdayNumberDisplayDesc"},
         };
         for (const QStringList &page : pages) {
+            // clang-format off
             QTest::newRow(qPrintable(page[0])) << page[0] << tabs << QRect(8, 24, 97, 149);
             QTest::newRow(qPrintable(page[1])) << page[1] << page[0] << QRect(8, 32, 68, 59);
             QTest::newRow(qPrintable(page[2])) << page[2] << tabs << QRect(112, 32, 68, 13);
             QTest::newRow(qPrintable(page[3])) << page[3] << tabs << QRect(112, 48, 375, 53);
             QTest::newRow(qPrintable(page[4])) << page[4] << tabs << QRect(112, 104, 79, 13);
             QTest::newRow(qPrintable(page[5])) << page[5] << tabs << QRect(112, 120, 375, 53);
+            // clang-format on
         }
+        // clang-format off
         QTest::newRow("Label2") << "Label2" << tabs << QRect(16, 24, 65, 13);
         QTest::newRow("lblGemstoneName") << "lblGemstoneName" << tabs << QRect(16, 40, 321, 41);
         QTest::newRow("Label3") << "Label3" << tabs << QRect(16, 80, 143, 13);
         QTest::newRow("txtGemstoneDesc") << "txtGemstoneDesc" << tabs << QRect(16, 96, 319, 77);
         QTest::newRow("picGem") << "picGem" << tabs << QRect(352, 32, 120, 90);
+        // clang-format on
     }
 
     void layout()
@@ -159,7 +170,8 @@ private slots:
 
         auto *widget = m_window->findChild<QWidget *>(control);
         QVERIFY(widget);
-        QWidget *base = reference.isEmpty() ? m_window.data() : m_window->findChild<QWidget *>(reference);
+        QWidget *base =
+            reference.isEmpty() ? m_window.data() : m_window->findChild<QWidget *>(reference);
         QVERIFY(base);
         const QRect actual(widget->mapTo(base, QPoint(0, 0)), widget->size());
         QCOMPARE(actual, place);
@@ -170,7 +182,8 @@ private slots:
             const QFontMetrics metrics(heading->font());
             const QRect area = heading->contentsRect();
             if (heading->wordWrap())
-                QVERIFY(metrics.boundingRect(area, Qt::TextWordWrap, heading->text()).height() <= area.height());
+                QVERIFY(metrics.boundingRect(area, Qt::TextWordWrap, heading->text()).height()
+                        <= area.height());
             else
                 QVERIFY(metrics.horizontalAdvance(heading->text()) <= area.width());
         }
@@ -193,17 +206,21 @@ private slots:
 
         const QColor darkPurple(64, 0, 64), darkGreen(0, 64, 0), purple(128, 0, 128),
             magenta(255, 0, 255);
+        // clang-format off
         QTest::newRow("Label61") << "Label61" << darkPurple << 8.25 << true << true;
         QTest::newRow("Label1") << "Label1" << darkGreen << 9.75 << true << true;
         QTest::newRow("lblLifePathNumber") << "lblLifePathNumber" << purple << 36.0 << true << false;
         QTest::newRow("lblBirthdayNumber") << "lblBirthdayNumber" << purple << 36.0 << true << false;
+        // clang-format on
         for (const char *heading : {"Label4", "Label5", "Label6", "Label7"})
+            // clang-format off
             QTest::newRow(heading) << heading << darkGreen << 8.25 << false << true;
         QTest::newRow("Label2") << "Label2" << darkPurple << 8.25 << true << true;
         QTest::newRow("Label3") << "Label3" << darkPurple << 8.25 << true << true;
         QTest::newRow("lblGemstoneName") << "lblGemstoneName" << magenta << 8.25 << false << false;
         QTest::newRow("lblCobrand") << "lblCobrand" << purple << 8.25 << true << false;
         QTest::newRow("lblFullBrand") << "lblFullBrand" << purple << 8.25 << true << false;
+        // clang-format on
     }
 
     void labelLook()
@@ -231,11 +248,13 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("tab");
+        // clang-format off
         QTest::newRow("life path significance") << "txtLifeJourneyNumberDisplay" << 0;
         QTest::newRow("life path interpretation") << "txtLifeJourneyNumberDisplayDesc" << 0;
         QTest::newRow("birthday significance") << "txtBirthdayNumberDisplay" << 1;
         QTest::newRow("birthday interpretation") << "txtBirthdayNumberDisplayDesc" << 1;
         QTest::newRow("gemstone description") << "txtGemstoneDesc" << 2;
+        // clang-format on
     }
 
     // Locked: the user can select and copy but never change the text.
@@ -288,7 +307,9 @@ private slots:
         };
         for (const auto &b : boxes) {
             for (const char *action : {"move", "press", "release", "drag", "change"})
+                // clang-format off
                 QTest::addRow("%s %s", b.box, action) << b.box << b.tab << action << b.guarded;
+            // clang-format on
         }
     }
 
@@ -380,7 +401,8 @@ private slots:
                 QClipboard *clipboard = QGuiApplication::clipboard();
                 clipboard->setText(QStringLiteral("put there by the box"));
                 if (clipboard->supportsSelection())
-                    clipboard->setText(QStringLiteral("selected in the box"), QClipboard::Selection);
+                    clipboard->setText(QStringLiteral("selected in the box"),
+                                       QClipboard::Selection);
             }
         } box;
         box.setPlainText(QStringLiteral("Some text of the reading."));
@@ -427,9 +449,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_window));
         auto *tabs = findControl<QTabWidget>("SSTab1");
         QTRY_VERIFY(tabs->hasFocus());
-        const char *order[] = {"cmdback", "txtLifeJourneyNumberDisplay", "txtBirthdayNumberDisplay",
-                               "txtGemstoneDesc", "txtLifeJourneyNumberDisplayDesc",
-                               "txtBirthdayNumberDisplayDesc"};
+        const char *order[] = {
+            "cmdback",         "txtLifeJourneyNumberDisplay",     "txtBirthdayNumberDisplay",
+            "txtGemstoneDesc", "txtLifeJourneyNumberDisplayDesc", "txtBirthdayNumberDisplayDesc"};
         // Boxes on hidden pages cannot take the focus, so the chain is
         // walked once per page, skipping the boxes that are out of sight.
         for (int page = 0; page < 3; ++page) {
@@ -442,9 +464,10 @@ private slots:
                 if (!widget->isVisibleTo(m_window))
                     continue;
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QVERIFY2(widget->hasFocus(), qPrintable(QStringLiteral("after %1 expected %2, got %3")
-                                                            .arg(previous, QLatin1String(name),
-                                                                 QApplication::focusWidget()->objectName())));
+                QVERIFY2(widget->hasFocus(),
+                         qPrintable(QStringLiteral("after %1 expected %2, got %3")
+                                        .arg(previous, QLatin1String(name),
+                                             QApplication::focusWidget()->objectName())));
                 previous = widget->objectName();
             }
         }
@@ -454,8 +477,10 @@ private slots:
     {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("address");
+        // clang-format off
         QTest::newRow("forum advertisement") << "Label61" << ForumSite();
         QTest::newRow("bottom band") << "fraFullBrand" << HelpSite() + QStringLiteral("/co-brand.html");
+        // clang-format on
     }
 
     void linkLabels()
@@ -478,8 +503,10 @@ private slots:
     void closing_data()
     {
         QTest::addColumn<bool>("back");
+        // clang-format off
         QTest::newRow("close box") << false;
         QTest::newRow("Back") << true;
+        // clang-format on
     }
 
     // Back tells that the window closed and then that the user went back;

@@ -60,11 +60,13 @@ private:
         if (viaMenu)
             m_main->findChild<QAction *>(QStringLiteral("mnuNext"))->trigger();
         else
-            QTest::mouseClick(m_main->findChild<QPushButton *>(QStringLiteral("cmdNext")), Qt::LeftButton);
+            QTest::mouseClick(m_main->findChild<QPushButton *>(QStringLiteral("cmdNext")),
+                              Qt::LeftButton);
     }
 
     // One whole reading; returns the window it opened.
-    frmDisplay *reading(const QString &day, const QString &month, const QString &year, bool viaMenu = false)
+    frmDisplay *reading(const QString &day, const QString &month, const QString &year,
+                        bool viaMenu = false)
     {
         enterDate(day, month, year);
         ask(viaMenu);
@@ -75,7 +77,8 @@ private:
     void back(frmDisplay *window)
     {
         QPointer<frmDisplay> gone = window;
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdback")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdback")),
+                          Qt::LeftButton);
         QTRY_VERIFY(gone.isNull());
     }
 
@@ -109,6 +112,7 @@ private slots:
         QTest::addColumn<int>("picture");
 
         const QString catsEye = QStringLiteral("Cat\u2019s Eye");
+        // clang-format off
         QTest::newRow("29 Nov 1999") << "29" << "November" << "1999" << 5 << 29 << catsEye << "Cat's eye" << 3;
         QTest::newRow("3 Sep 1999: 22") << "3" << "September" << "1999" << 22 << 3 << "Yellow Topaz" << "Topaz" << 9;
         QTest::newRow("1 Jan 1998: 11") << "1" << "January" << "1998" << 11 << 1 << "Yellow Topaz" << "Topaz" << 9;
@@ -126,6 +130,7 @@ private slots:
         QTest::newRow("8 Jan 1900") << "8" << "January" << "1900" << 1 << 8 << "Blue Sapphire" << "Sapphire" << 2;
         QTest::newRow("1 Sep 1990") << "1" << "September" << "1990" << 2 << 1 << "Yellow Topaz" << "Topaz" << 9;
         QTest::newRow("31 Dec 2050") << "31" << "December" << "2050" << 5 << 31 << "Light Blue Sapphire" << "Sapphire" << 2;
+        // clang-format on
     }
 
     void readings()
@@ -151,15 +156,19 @@ private slots:
 
         QCOMPARE(Caption(window, "lblLifePathNumber"), QString::number(lifePath));
         QCOMPARE(Text(window, "txtLifeJourneyNumberDisplay"), LifePathSignificance());
-        QCOMPARE(Text(window, "txtLifeJourneyNumberDisplayDesc"), LifePathCatalogue(lifePath).value_or(QString()));
+        QCOMPARE(Text(window, "txtLifeJourneyNumberDisplayDesc"),
+                 LifePathCatalogue(lifePath).value_or(QString()));
         QCOMPARE(Caption(window, "lblBirthdayNumber"), QString::number(birthday));
         QCOMPARE(Text(window, "txtBirthdayNumberDisplay"), BirthdaySignificance());
-        QCOMPARE(Text(window, "txtBirthdayNumberDisplayDesc"), BirthdayCatalogue(birthday).value_or(QString()));
+        QCOMPARE(Text(window, "txtBirthdayNumberDisplayDesc"),
+                 BirthdayCatalogue(birthday).value_or(QString()));
 
         QCOMPARE(Caption(window, "lblGemstoneName"), gem);
-        QCOMPARE(Text(window, "txtGemstoneDesc"), GemDescriptionCatalogue(kind).value_or(QString()));
-        QCOMPARE(Normalised(window->findChild<QLabel *>(QStringLiteral("picGem"))->pixmap().toImage()),
-                 Normalised(QImage(GemPicturePath(picture))));
+        QCOMPARE(Text(window, "txtGemstoneDesc"),
+                 GemDescriptionCatalogue(kind).value_or(QString()));
+        QCOMPARE(
+            Normalised(window->findChild<QLabel *>(QStringLiteral("picGem"))->pixmap().toImage()),
+            Normalised(QImage(GemPicturePath(picture))));
 
         QCOMPARE(window->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentIndex(), 1);
     }
@@ -167,7 +176,8 @@ private slots:
     // Long texts open at their beginning, caret and scroll bar at the top.
     void textsStartAtTheTop()
     {
-        frmDisplay *window = reading(QStringLiteral("31"), QStringLiteral("January"), QStringLiteral("1900"));
+        frmDisplay *window =
+            reading(QStringLiteral("31"), QStringLiteral("January"), QStringLiteral("1900"));
         QVERIFY(window);
         auto *tabs = window->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
         for (int page : {0, 1, 2}) {
@@ -185,7 +195,8 @@ private slots:
     {
         QSet<QString> seen;
         for (int day = 1; day <= 31; ++day) {
-            frmDisplay *window = reading(QString::number(day), QStringLiteral("January"), QStringLiteral("2001"));
+            frmDisplay *window =
+                reading(QString::number(day), QStringLiteral("January"), QStringLiteral("2001"));
             QVERIFY(window);
             const QString text = Text(window, "txtBirthdayNumberDisplayDesc");
             QCOMPARE(Caption(window, "lblBirthdayNumber"), QString::number(day));
@@ -207,16 +218,20 @@ private slots:
                 values << box->objectName() + QLatin1Char('=') + box->toPlainText();
             return values;
         };
-        frmDisplay *byButton = reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
+        frmDisplay *byButton =
+            reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
         QVERIFY(byButton);
         const QStringList fromButton = snapshot(byButton);
-        const QImage pictureFromButton = byButton->findChild<QLabel *>(QStringLiteral("picGem"))->pixmap().toImage();
+        const QImage pictureFromButton =
+            byButton->findChild<QLabel *>(QStringLiteral("picGem"))->pixmap().toImage();
         back(byButton);
 
-        frmDisplay *byMenu = reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"), true);
+        frmDisplay *byMenu =
+            reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"), true);
         QVERIFY(byMenu);
         QCOMPARE(snapshot(byMenu), fromButton);
-        QCOMPARE(byMenu->findChild<QLabel *>(QStringLiteral("picGem"))->pixmap().toImage(), pictureFromButton);
+        QCOMPARE(byMenu->findChild<QLabel *>(QStringLiteral("picGem"))->pixmap().toImage(),
+                 pictureFromButton);
         QVERIFY(!m_main->isVisible());
     }
 
@@ -236,7 +251,8 @@ private slots:
     // the main window as the user left it, no exit screen.
     void backThenSecondReading()
     {
-        frmDisplay *first = reading(QStringLiteral("3"), QStringLiteral("September"), QStringLiteral("1999"));
+        frmDisplay *first =
+            reading(QStringLiteral("3"), QStringLiteral("September"), QStringLiteral("1999"));
         QVERIFY(first);
         first->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
         back(first);
@@ -248,15 +264,19 @@ private slots:
         QCOMPARE(Child<QComboBox>(m_main, "cboMonth")->currentText(), QStringLiteral("September"));
         QCOMPARE(Child<QComboBox>(m_main, "cboYear")->currentText(), QStringLiteral("1999"));
 
-        frmDisplay *second = reading(QStringLiteral("1"), QStringLiteral("March"), QStringLiteral("1900"));
+        frmDisplay *second =
+            reading(QStringLiteral("1"), QStringLiteral("March"), QStringLiteral("1900"));
         QVERIFY(second);
         QCOMPARE(Caption(second, "lblLifePathNumber"), QStringLiteral("5"));
         QCOMPARE(Text(second, "txtLifeJourneyNumberDisplay"), LifePathSignificance());
-        QCOMPARE(Text(second, "txtLifeJourneyNumberDisplayDesc"), LifePathCatalogue(5).value_or(QString()));
+        QCOMPARE(Text(second, "txtLifeJourneyNumberDisplayDesc"),
+                 LifePathCatalogue(5).value_or(QString()));
         QCOMPARE(Text(second, "txtBirthdayNumberDisplay"), BirthdaySignificance());
-        QCOMPARE(Text(second, "txtBirthdayNumberDisplayDesc"), BirthdayCatalogue(1).value_or(QString()));
+        QCOMPARE(Text(second, "txtBirthdayNumberDisplayDesc"),
+                 BirthdayCatalogue(1).value_or(QString()));
         QCOMPARE(Caption(second, "lblGemstoneName"), QStringLiteral("Ruby"));
-        QCOMPARE(Text(second, "txtGemstoneDesc"), GemDescriptionCatalogue(QStringLiteral("Ruby")).value_or(QString()));
+        QCOMPARE(Text(second, "txtGemstoneDesc"),
+                 GemDescriptionCatalogue(QStringLiteral("Ruby")).value_or(QString()));
         QCOMPARE(second->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentIndex(), 1);
         QVERIFY(!m_main->isVisible());
         QVERIFY(!ExitScreenVisible());
@@ -264,7 +284,8 @@ private slots:
 
     void closeBoxLeavesTheExitScreen()
     {
-        frmDisplay *window = reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
+        frmDisplay *window =
+            reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
         QVERIFY(window);
         QPointer<frmDisplay> gone = window;
         window->windowHandle()->close();
@@ -277,11 +298,14 @@ private slots:
     // a new reading empties the clipboard even untouched.
     void clipboardDuringAReading()
     {
-        frmDisplay *window = reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
+        frmDisplay *window =
+            reading(QStringLiteral("29"), QStringLiteral("November"), QStringLiteral("1999"));
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        auto *interpretation = window->findChild<QPlainTextEdit *>(QStringLiteral("txtBirthdayNumberDisplayDesc"));
-        auto *significance = window->findChild<QPlainTextEdit *>(QStringLiteral("txtBirthdayNumberDisplay"));
+        auto *interpretation =
+            window->findChild<QPlainTextEdit *>(QStringLiteral("txtBirthdayNumberDisplayDesc"));
+        auto *significance =
+            window->findChild<QPlainTextEdit *>(QStringLiteral("txtBirthdayNumberDisplay"));
         interpretation->setFocus();
         QTRY_VERIFY(interpretation->hasFocus());
         QTest::keyClick(interpretation, Qt::Key_A, Qt::ControlModifier);
