@@ -6,6 +6,7 @@
 #   ctest --test-dir build/windows --output-on-failure
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps-windows.sh
 qt=${GEMVARA_QT_MINGW:-/var/cache/gemvara/qt-6.4.2-mingw64}
 bash scripts/build-qt-mingw.sh "$qt"
 

@@ -15,20 +15,4 @@ packages=(
   clang libclang-rt-14-dev
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  echo "Installing: ${missing[*]}"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-
-# The Windows leg of the test command (cross compiler, Wine, NSIS).
-if [ "${GEMVARA_SKIP_WINDOWS:-0}" != 1 ]; then
-  bash "$(dirname "$0")/install-deps-windows.sh"
-fi
+bash "$(dirname "$0")/apt-install-missing.sh" "${packages[@]}"

@@ -40,25 +40,6 @@ expect_clipboard() {
   [ "$(clipboard)" = "$1" ] || fail "$2: the box shows '$(clipboard | head -c 200)'"
 }
 
-# Points of the reading window, in window pixels: the significance and
-# interpretation boxes of the two number pages, and the gemstone text.
-significance=(200 140)
-interpretation=(200 215)
-gem_text=(175 200)
-# The tab captions, in the tab row at the top of the tab control.
-tab_point() {
-  case $1 in
-    lifepath) echo "50 82" ;;
-    birthday) echo "150 82" ;;
-    gemstone) echo "255 82" ;;
-  esac
-}
-show_tab() {
-  # shellcheck disable=SC2046
-  xdotool mousemove --window "$1" $(tab_point "$2") click 1
-  sleep 0.3
-}
-
 # Checks the three tabs of reading window $1: the birthday page (selected
 # when it opens), the gemstone page and the life path page.
 check_reading() {

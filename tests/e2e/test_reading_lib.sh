@@ -45,3 +45,22 @@ pick() {
   xdotool type --delay 40 "$1"
   sleep 0.5
 }
+
+# Points in the reading window (window coordinates): the boxes of the two
+# number pages and the gemstone text, and the tab captions in the tab row.
+significance=(200 140)
+interpretation=(200 215)
+gem_text=(175 200)
+tab_point() {
+  case $1 in
+    lifepath) echo "50 82" ;;
+    birthday) echo "150 82" ;;
+    gemstone) echo "255 82" ;;
+  esac
+}
+# Clicks a tab of the reading window, then lets it draw its page.
+show_tab() {
+  # shellcheck disable=SC2046
+  xdotool mousemove --window "$1" $(tab_point "$2") click 1
+  sleep 0.5
+}

@@ -70,20 +70,6 @@ kill -0 "$pid" 2>/dev/null || fail "the first copy ended"
 pass "a second copy is refused and ends; the first stays"
 
 # 3. A reading and its three tabs, each showing its own text.
-interpretation=(200 215)
-gem_text=(175 200)
-tab_point() {
-  case $1 in
-    lifepath) echo "50 82" ;;
-    birthday) echo "150 82" ;;
-    gemstone) echo "255 82" ;;
-  esac
-}
-show_tab() {
-  # shellcheck disable=SC2046
-  xdotool mousemove --window "$1" $(tab_point "$2") click 1
-  sleep 0.5
-}
 expect_clipboard() {
   local i
   for ((i = 0; i < 30; i++)); do
