@@ -4,6 +4,10 @@
 #include <QLineEdit>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 const QStringList &CalendarMonths()
 {
     static const QStringList months{
@@ -52,4 +56,15 @@ void TypeInto(QLineEdit *box, const QString &text)
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
+}
+
+bool UnderWine()
+{
+#ifdef Q_OS_WIN
+    // Wine's ntdll has an export of its own that Windows' lacks.
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+#else
+    return false;
+#endif
 }

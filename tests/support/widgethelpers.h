@@ -59,3 +59,9 @@ void Pick(QComboBox *list, const QString &entry);
 
 // Replaces the text of a line box by typing.
 void TypeInto(QLineEdit *box, const QString &text);
+
+// Whether this is a Windows build running under Wine. Without a display
+// there, a pointer moved without a button (QTest does it through the
+// system's cursor) reaches the window seconds later or not at all, so
+// checks of what hovering does cannot run.
+bool UnderWine();

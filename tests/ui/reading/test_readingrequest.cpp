@@ -313,13 +313,17 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), BirthdayCatalogue(29).value_or(QString()));
         QTest::mouseMove(interpretation->viewport(), QPoint(20, 20));
         QCOMPARE(QGuiApplication::clipboard()->text(), BirthdayCatalogue(29).value_or(QString()));
-        QTest::mouseMove(significance->viewport(), QPoint(20, 20));
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        if (!UnderWine()) {
+            QTest::mouseMove(significance->viewport(), QPoint(20, 20));
+            QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        }
 
         back(window);
         QGuiApplication::clipboard()->setText(QStringLiteral("copied between readings"));
         QVERIFY(reading(QStringLiteral("2"), QStringLiteral("July"), QStringLiteral("1900")));
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        if (UnderWine())
+            QSKIP("Under Wine a pointer moved without a button reaches the window late or never");
     }
 };
 
