@@ -35,10 +35,8 @@ bool IsProgramWindow(const QWidget *w)
     case Qt::Sheet:
     case Qt::Drawer:
     case Qt::Tool:
-    case Qt::SplashScreen:
-        return true;
-    default:
-        return false;
+    case Qt::SplashScreen: return true;
+    default: return false;
     }
 }
 

@@ -16,18 +16,12 @@ enum class Kind { LifePath, Birthday, Gem, Support, Softwares, Forum };
 std::optional<QString> TextOf(Kind kind, const QString &key)
 {
     switch (kind) {
-    case Kind::LifePath:
-        return LifePathCatalogue(static_cast<qint16>(key.toInt()));
-    case Kind::Birthday:
-        return BirthdayCatalogue(static_cast<qint16>(key.toInt()));
-    case Kind::Gem:
-        return GemDescriptionCatalogue(key);
-    case Kind::Support:
-        return SupportText(key.toInt());
-    case Kind::Softwares:
-        return SoftwaresCatalogueText();
-    case Kind::Forum:
-        return ForumAdvertisement();
+    case Kind::LifePath: return LifePathCatalogue(static_cast<qint16>(key.toInt()));
+    case Kind::Birthday: return BirthdayCatalogue(static_cast<qint16>(key.toInt()));
+    case Kind::Gem: return GemDescriptionCatalogue(key);
+    case Kind::Support: return SupportText(key.toInt());
+    case Kind::Softwares: return SoftwaresCatalogueText();
+    case Kind::Forum: return ForumAdvertisement();
     }
     return std::nullopt;
 }
@@ -71,18 +65,12 @@ const Entry Entries[] = {
 const char *KindName(Kind kind)
 {
     switch (kind) {
-    case Kind::LifePath:
-        return "life path";
-    case Kind::Birthday:
-        return "birthday";
-    case Kind::Gem:
-        return "gem";
-    case Kind::Support:
-        return "support";
-    case Kind::Softwares:
-        return "catalogue";
-    case Kind::Forum:
-        return "forum advertisement";
+    case Kind::LifePath: return "life path";
+    case Kind::Birthday: return "birthday";
+    case Kind::Gem: return "gem";
+    case Kind::Support: return "support";
+    case Kind::Softwares: return "catalogue";
+    case Kind::Forum: return "forum advertisement";
     }
     return "?";
 }

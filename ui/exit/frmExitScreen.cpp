@@ -132,19 +132,14 @@ bool frmExitScreen::refuseSpace(QWidget *box)
 bool frmExitScreen::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::FocusIn:
-        placeholderFocusIn(watched);
-        break;
-    case QEvent::FocusOut:
-        placeholderFocusOut(watched);
-        break;
+    case QEvent::FocusIn: placeholderFocusIn(watched); break;
+    case QEvent::FocusOut: placeholderFocusOut(watched); break;
     case QEvent::KeyPress:
         if ((watched == ui->txtEmail || watched == ui->txtFriendEmail)
             && static_cast<QKeyEvent *>(event)->text() == QLatin1String(" "))
             return refuseSpace(static_cast<QWidget *>(watched));
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -137,23 +137,12 @@ bool frmMain::validateInput()
     ShowGemvaraMessage(this, QMessageBox::Information, problem->message);
     QWidget *focus = nullptr;
     switch (problem->focus) {
-    case InputField::FirstName:
-        focus = ui->txtFirstName;
-        break;
-    case InputField::LastName:
-        focus = ui->txtLastName;
-        break;
-    case InputField::Day:
-        focus = ui->cboDate;
-        break;
-    case InputField::Month:
-        focus = ui->cboMonth;
-        break;
-    case InputField::Year:
-        focus = ui->cboYear;
-        break;
-    case InputField::None:
-        break;
+    case InputField::FirstName: focus = ui->txtFirstName; break;
+    case InputField::LastName: focus = ui->txtLastName; break;
+    case InputField::Day: focus = ui->cboDate; break;
+    case InputField::Month: focus = ui->cboMonth; break;
+    case InputField::Year: focus = ui->cboYear; break;
+    case InputField::None: break;
     }
     if (focus)
         focus->setFocus();

@@ -60,11 +60,8 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonRelease:
-        case QEvent::MouseMove:
-            guard();
-            break;
-        default:
-            break;
+        case QEvent::MouseMove: guard(); break;
+        default: break;
         }
         return QObject::eventFilter(watched, event);
     }
