@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
 """Checks the built-in texts: every key present, exact length, one paragraph,
-and none of the stock phrasing that makes a family's readings sound alike.
+none of the stock phrasing that makes a family's readings sound alike, the
+reader always addressed as "you", and no echo between the two number texts
+that one reading shows side by side.
 
 Lengths count UTF-16 code units, as the program does. Run it after editing
-anything under engine/data/*.json:  python3 tools/check_texts.py
+anything under engine/data/*.json:  python3 tools/check_texts.py [data folder]
+python3 tools/check_texts.py --self-test  checks the checker's own rules.
 """
 import json
 import pathlib
@@ -32,6 +35,54 @@ MAX_BIRTHDAYS_OPENING_YOU_ARE = 8
 STOCK_WORDS = ("truly", "great", "deeply", "naturally")
 MAX_STOCK_WORD = 3
 MAX_IS_BELIEVED = 3
+# Set phrases a reader has met a hundred times; each one reads as filler.
+STOCK_IDIOMS = (
+    r"stand(s|ing)? on (your|their|one's) own (two )?feet", r"lift(s|ing)? the mood",
+    r"as easily as breathing", r"to the core", r"opens? (many|new|the) doors?",
+    r"ups and downs", r"lets? (them|you|anyone) down", r"give an inch", r"follow the crowd",
+    r"the air you breathe", r"heart (can |will )?rules?", r"slowly but surely",
+    r"second nature", r"(spread|spreading) yourself thin", r"way with words",
+    r"brings? out the best", r"turn your hand to", r"chart your own course",
+    r"gently but firmly", r"the makings of", r"where (your|the) heart (is|lives)",
+    r"the hub of", r"set(s)? you apart", r"win(s)? (people|them) over", r"runs? deep",
+    r"\ba born \w+", r"beneath the surface", r"hold(s)? no fears", r"see (it|them) through",
+    r"(whole|wider|bigger) picture", r"eyes (tend to )?turn", r"at heart",
+    r"far and wide", r"smooth your path", r"wears? you down", r"full of charm",
+    r"the spotlight", r"ahead of (their|its|your) time", r"the inner voice",
+    r"feel like a cage", r"there to be solved",
+)
+# Claims nobody can check, stated as fact or as a promise.
+OVERSTATEMENTS = (
+    r"nobody else (has )?ever", r"(always|long) have done", r"nothing is (harder|more|better)",
+    r"have long advised", r"the \d+(st|nd|rd|th) is a day of",
+)
+# The texts are written in British English.
+AMERICAN = (
+    r"easygoing", r"\bcolor", r"\bcenter", r"\bfavor", r"\bhonor", r"\bjewelry",
+    r"\btraveler", r"\b(organi|reali|recogni|harmoni|energi)z",
+)
+# The days whose number is, or adds up to, a master number say so.
+MASTER_DAYS = (11, 22, 29)
+# Number texts speak to the reader as "you". A "they" or "them" there must
+# point back to people, or to things, named in its sentence or the one
+# before; with none of these words in reach it is taken to mean the reader.
+THEY = r"\b(they|them|their|theirs|themselves)\b"
+OTHERS = (
+    "others", "people", "friends", "family", "colleagues", "partners", "parents", "children",
+    "everyone", "those", "ideas", "goals", "decisions", "relationships", "fortunes",
+)
+READER_IN_THIRD_PERSON = (
+    r"\b(those|people|anyone|someone|persons?|natives?) born\b",
+    r"\b(people|those|anyone) (with|of) (this|that|your) (number|birthday|day)",
+    r"\bsuch (people|natives|persons)\b",
+)
+# The same short run of words in both number texts of one reading reads as
+# an echo: any run of four, or a run of three of which two words carry meaning.
+ECHO_RUN = 4
+SHORT_ECHO_RUN = 3
+LITTLE_WORDS = set("""a an the and or but of to in on at for with by from as is are be
+    you your yours it its this that what who which than then so if not no
+    can may will would one two has have do does was all up out into over""".split())
 
 
 def units(text):
@@ -78,20 +129,88 @@ def formula_problems(texts):
     return found
 
 
-def load(file):
+def idiom_problems(texts):
+    found = []
+    for name, text in texts.items():
+        # Phrases match whole words ("at heart", not "that heart"); spellings
+        # also match the start of a longer word ("colours").
+        for kind, patterns, end in (("stock idiom", STOCK_IDIOMS, r"\b"),
+                                    ("overstatement", OVERSTATEMENTS, r"\b"),
+                                    ("American spelling", AMERICAN, "")):
+            for pattern in patterns:
+                for match in re.finditer(rf"\b(?:{pattern}){end}", text, re.IGNORECASE):
+                    found.append(f"{name}: {kind} '{match.group(0)}'")
+    return found
+
+
+def sentences(text):
+    return [s for s in re.split(r"(?<=[.!?])\s+", text.strip()) if s]
+
+
+def words(text):
+    return re.findall(r"[a-z0-9]+(?:['’-][a-z0-9]+)*", text.lower())
+
+
+def pronoun_problems(name, text):
+    found = []
+    if not re.search(r"\byou(r|rs|rself)?\b", text, re.IGNORECASE):
+        found.append(f"{name}: never speaks to the reader as 'you'")
+    previous = ""
+    for sentence in sentences(text):
+        for pattern in READER_IN_THIRD_PERSON:
+            match = re.search(pattern, sentence, re.IGNORECASE)
+            if match:
+                found.append(f"{name}: speaks of the reader in the third person: "
+                             f"'{match.group(0)}'")
+        for match in re.finditer(THEY, sentence, re.IGNORECASE):
+            before = set(words(previous + " " + sentence[:match.start()]))
+            if not before & set(OTHERS):
+                found.append(f"{name}: '{match.group(0)}' has no one named just before it and may "
+                             f"mean the reader: '{sentence}'")
+        previous = sentence
+    return found
+
+
+def runs(text, length):
+    """Each run of words, keyed by its words without a plural "s" ("matter"
+    and "matters" are the same echo), with the words as written."""
+    written = words(text)
+    w = [word[:-1] if word not in LITTLE_WORDS and len(word) > 3 and re.search(r"[^s]s$", word)
+         else word for word in written]
+    return {tuple(w[i:i + length]): " ".join(written[i:i + length])
+            for i in range(len(w) - length + 1)}
+
+
+def echo_problems(life, birthday):
+    found = []
+    for key in LIFE_PATH:
+        pair = life.get(str(key)), birthday.get(str(key))
+        if not all(isinstance(t, str) for t in pair):
+            continue
+        shared = set()
+        for length, meaningful in ((ECHO_RUN, 0), (SHORT_ECHO_RUN, 2)):
+            life_runs, birthday_runs = runs(pair[0], length), runs(pair[1], length)
+            shared |= {life_runs[run] for run in life_runs.keys() & birthday_runs.keys()
+                       if len([w for w in run if w not in LITTLE_WORDS]) >= meaningful}
+        for run in sorted(r for r in shared if not any(r != o and r in o for o in shared)):
+            found.append(f"lifepath {key} and birthday {key} share '{run}'")
+    return found
+
+
+def load(data, file):
     try:
-        return json.loads((DATA / file).read_text(encoding="utf-8"))
+        return json.loads((data / file).read_text(encoding="utf-8"))
     except (OSError, ValueError) as error:
         print(f"{file}: {error}")
         return {}
 
 
-def main():
+def check(data):
     problems = []
-    life = load("lifepath.json")
+    life = load(data, "lifepath.json")
     for key, length in LIFE_PATH.items():
         problems += problems_of(f"lifepath {key}", life.get(str(key)), length)
-    birthday = load("birthday.json")
+    birthday = load(data, "birthday.json")
     for key, length in BIRTHDAY.items():
         text = birthday.get(str(key))
         problems += problems_of(f"birthday {key}", text, length)
@@ -99,10 +218,10 @@ def main():
             problems.append("birthday 13: must begin with a space")
         if key != 13 and isinstance(text, str) and text.startswith(" "):
             problems.append(f"birthday {key}: begins with a space")
-    gems = load("gemdescriptions.json")
+    gems = load(data, "gemdescriptions.json")
     for key, length in GEMS.items():
         problems += problems_of(f"gem {key}", gems.get(key), length)
-    program = load("program.json")
+    program = load(data, "program.json")
     support = program.get("support", [])
     for i, length in enumerate(SUPPORT):
         problems += problems_of(f"support {i}", support[i] if i < len(support) else None, length)
@@ -120,6 +239,68 @@ def main():
         texts[key] = program.get(key)
     texts = {k: t for k, t in texts.items() if isinstance(t, str)}
     problems += formula_problems(texts)
+    problems += idiom_problems(texts)
+    for name, text in texts.items():
+        if name.startswith(("lifepath ", "birthday ")):
+            problems += pronoun_problems(name, text)
+    problems += echo_problems(life, birthday)
+    for day in MASTER_DAYS:
+        if "master number" not in texts.get(f"birthday {day}", "master number"):
+            problems.append(f"birthday {day}: does not name its master number")
+    return problems
+
+
+# Rows for --self-test: a number text, and the start of the problem it must
+# give (None: it must pass). Several are slips that once shipped.
+SELF_TEST = (
+    ("A settled home suits you, and numerologists have long advised those born on the 31st to "
+     "marry early, since a stable partnership gives them a firm base.", "speaks of the reader"),
+    ("You are loyal, and you stand by them through hard times.", "'them' has no one"),
+    ("Independence suits them well.", "'them' has no one"),
+    ("Friends trust you, and you stand by them.", None),
+    ("You care for others and make their lives easier.", None),
+    ("Others expect much of you. Live by your standards, not theirs.", None),
+    ("Numbers speak to the patient.", "never speaks to the reader"),
+    ("Your careful way with money gives you a solid footing, and you build slowly but surely.",
+     "stock idiom 'slowly but surely'"),
+    ("Your Heart can rule your head.", "stock idiom 'Heart can rule'"),
+    ("A born leader, you are fair.", "stock idiom 'A born leader'"),
+    ("You keep that heart of yours open.", None),
+    ("On the surface you are easygoing and friendly.", "American spelling 'easygoing'"),
+    ("You often find original solutions that nobody else has ever thought of.", "overstatement"),
+    ("You keep your goals with integrity; the 17th is a day of principle.", "overstatement"),
+)
+SELF_TEST_PAIRS = (
+    ("You are a visionary with a light.", "Born today, you are a visionary too.",
+     "share 'you are a visionary'"),
+    ("Pick the talent that matters most.", "Choose the projects that matter most.",
+     "share 'that matters most'"),
+    ("Caring for others is easy for you.", "You find caring for others a joy.",
+     "share 'caring for others'"),
+    ("You care for other people.", "Other people care for you.", None),
+)
+
+
+def self_test():
+    failures = []
+    for text, wanted in SELF_TEST:
+        found = idiom_problems({"t": text}) + pronoun_problems("t", text)
+        if (wanted is None and found) or (wanted and not any(wanted in p for p in found)):
+            failures.append(f"{text!r}: wants {wanted!r}, gives {found}")
+    for life, birthday, wanted in SELF_TEST_PAIRS:
+        found = echo_problems({"1": life}, {"1": birthday})
+        if (wanted is None and found) or (wanted and not any(wanted in p for p in found)):
+            failures.append(f"{life!r} / {birthday!r}: wants {wanted!r}, gives {found}")
+    for f in failures:
+        print(f)
+    print("self-test passed" if not failures else f"self-test: {len(failures)} row(s) failed")
+    return 1 if failures else 0
+
+
+def main(args):
+    if args[:1] == ["--self-test"]:
+        return self_test()
+    problems = check(pathlib.Path(args[0]) if args else DATA)
     for p in problems:
         print(p)
     print("all texts in order" if not problems else f"{len(problems)} problem(s)")
@@ -127,4 +308,4 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(sys.argv[1:]))
