@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 bash scripts/install-deps.sh
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Warnings are errors here, in both passes; a user's own build only shows them.
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGEMVARA_WERROR=ON
 cmake --build build/test
 cd build/test
 ctest --output-on-failure --timeout 600 -j2
@@ -18,7 +19,7 @@ ctest --output-on-failure --timeout 600 -j2
 # pass above: a sanitized build is never packaged.
 cd "$root"
 CC=clang CXX=clang++ cmake -S . -B build/checked -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DGEMVARA_SANITIZE=ON -DGEMVARA_FUZZ=ON -DGEMVARA_BUILD_BENCH=OFF
+  -DGEMVARA_SANITIZE=ON -DGEMVARA_FUZZ=ON -DGEMVARA_BUILD_BENCH=OFF -DGEMVARA_WERROR=ON
 cmake --build build/checked
 source tests/sanitizers/env.sh build/checked
 cd build/checked

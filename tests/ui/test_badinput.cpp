@@ -230,8 +230,8 @@ private slots:
         QTest::addColumn<QString>("email");
         QTest::addColumn<QString>("message");
         // clang-format off
-        QTest::newRow("emoji around @ and .") << Emoji + "@" + Emoji + "." + Emoji << QString();
-        QTest::newRow("right-to-left without @") << RightToLeft + "." << "Please Enter Proper Email Address";
+        QTest::newRow("emoji around @ and .") << Emoji + QStringLiteral("@") + Emoji + QStringLiteral(".") + Emoji << QString();
+        QTest::newRow("right-to-left without @") << RightToLeft + QStringLiteral(".") << QStringLiteral("Please Enter Proper Email Address");
         QTest::newRow("fullwidth @ is not @") << QString::fromUtf8("a\uFF20b.c")
                                               << "Please Enter Proper Email Address";
         QTest::newRow("control characters only") << Controls << "Please Enter Proper Email Address";

@@ -155,8 +155,11 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(seen,
-                 (QStringList{"cmdClose", "Check1", "Picture1", "txtName", "cmdSubmit", "txtEmail",
-                              "txtFriendEmail", "txtFriendName", "txtMessage", "cmdClose"}));
+                 (QStringList{QStringLiteral("cmdClose"), QStringLiteral("Check1"),
+                              QStringLiteral("Picture1"), QStringLiteral("txtName"),
+                              QStringLiteral("cmdSubmit"), QStringLiteral("txtEmail"),
+                              QStringLiteral("txtFriendEmail"), QStringLiteral("txtFriendName"),
+                              QStringLiteral("txtMessage"), QStringLiteral("cmdClose")}));
     }
 
     void placeholders_data()
@@ -223,7 +226,8 @@ private slots:
         QCOMPARE(edit->text(), refused ? QStringLiteral("ab") : QStringLiteral("a b"));
         QCOMPARE(boxes.count(), refused ? 1 : 0);
         if (refused) {
-            QVERIFY(IsGemvaraCriticalBox(boxes.last(), "Email Address Cannot Contain Space"));
+            QVERIFY(IsGemvaraCriticalBox(boxes.last(),
+                                         QStringLiteral("Email Address Cannot Contain Space")));
             QCOMPARE(m_form->focusWidget(), edit);
             QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == edit; }));
         }
@@ -293,9 +297,10 @@ private slots:
         } else {
             QCOMPARE(boxes.count(), 0);
             QCOMPARE(urls.urls().size(), 1);
-            QCOMPARE(DecodedValues(urls.urls().first()),
-                     (QStringList{name.trimmed(), email.trimmed(), "Your Message\r\n",
-                                  friendName.trimmed(), friendEmail.trimmed(), ProductSiteRoot()}));
+            QCOMPARE(
+                DecodedValues(urls.urls().first()),
+                (QStringList{name.trimmed(), email.trimmed(), QStringLiteral("Your Message\r\n"),
+                             friendName.trimmed(), friendEmail.trimmed(), ProductSiteRoot()}));
             // Nothing is cleared; a second press sends the same again.
             click("cmdSubmit");
             QCOMPARE(urls.urls().size(), 2);
@@ -308,10 +313,10 @@ private slots:
 
     void blankHiddenMessageIsRefused()
     {
-        box("txtName")->setText("Ann");
-        box("txtEmail")->setText("ann@x.org");
-        box("txtFriendName")->setText("Bob");
-        box("txtFriendEmail")->setText("bob@x.org");
+        box("txtName")->setText(QStringLiteral("Ann"));
+        box("txtEmail")->setText(QStringLiteral("ann@x.org"));
+        box("txtFriendName")->setText(QStringLiteral("Bob"));
+        box("txtFriendEmail")->setText(QStringLiteral("bob@x.org"));
 
         auto *message = Child<QPlainTextEdit>(m_form.get(), "txtMessage");
         message->setFocus(Qt::TabFocusReason);
@@ -330,7 +335,7 @@ private slots:
         MessageBoxWatcher boxes;
         click("cmdSubmit");
         QCOMPARE(boxes.count(), 1);
-        QVERIFY(IsGemvaraCriticalBox(boxes.last(), "Please Enter Your Message"));
+        QVERIFY(IsGemvaraCriticalBox(boxes.last(), QStringLiteral("Please Enter Your Message")));
         QVERIFY(urls.urls().isEmpty());
     }
 
@@ -344,7 +349,8 @@ private slots:
         QVERIFY(!check->isChecked());
         click("lblGoToHome");
         QCOMPARE(urls.addresses(),
-                 (QStringList{ForumSite(), ForumSite(), ForumSite() + "/orvantasoftwares"}));
+                 (QStringList{ForumSite(), ForumSite(),
+                              ForumSite() + QStringLiteral("/orvantasoftwares")}));
         QVERIFY(m_form->isVisible());
     }
 

@@ -81,7 +81,7 @@ void TestValidation::checks_data()
 
     for (const char *month : {"April", "June", "September", "November"})
         // clang-format off
-        QTest::newRow(qPrintable(QStringLiteral("31 %1").arg(month)))
+        QTest::newRow(qPrintable(QStringLiteral("31 %1").arg(QLatin1String(month))))
             << "JO" << "DOE" << "31" << month << "1999" << thirty << "";
     QTest::newRow("30 April") << "JO" << "DOE" << "30" << "April" << "1999" << "" << "";
     QTest::newRow("31 May") << "JO" << "DOE" << "31" << "May" << "1999" << "" << "";
