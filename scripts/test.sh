@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 bash scripts/install-deps.sh
+# Layout first: a misformatted file fails the run before anything is built.
+bash scripts/check-format.sh
 # Warnings are errors here, in both passes; a user's own build only shows them.
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGEMVARA_WERROR=ON
 cmake --build build/test
