@@ -4,7 +4,7 @@
 //   probe bare      quit before any window exists
 //   probe several   quit with open, hidden, refusing and window-opening windows
 //   probe reenter   a window's close handler calls QuitApplication again
-#include "shutdown.h"
+#include "quitapplication.h"
 #include "singleinstance.h"
 
 #include <QApplication>

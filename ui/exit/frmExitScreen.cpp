@@ -7,7 +7,7 @@
 #include "formcolours.h"
 #include "formsetup.h"
 #include "linklabels.h"
-#include "shutdown.h"
+#include "quitapplication.h"
 #include "tellafriend.h"
 #include "version.h"
 #include "weblinks.h"

@@ -8,7 +8,7 @@
 #include "frmMain.h"
 #include "lightlook.h"
 #include "messagebox.h"
-#include "shutdown.h"
+#include "quitapplication.h"
 #include "singleinstance.h"
 #include "updatereminder.h"
 
@@ -84,7 +84,7 @@ void StartApplication()
     }
 
     Random().seed(quint32(QDateTime::currentMSecsSinceEpoch()));
-    CheckUpdateReminder();
+    CheckUpdateReminder(AskGemvaraQuestion);
 
     if (!Main()) {
         Main() = new frmMain;
