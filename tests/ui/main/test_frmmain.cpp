@@ -1,8 +1,9 @@
 #include "frmMain.h"
 
 #include "catalogue.h"
-#include "exitscreen.h"
 #include "frmExitScreen.h"
+#include "navigator.h"
+
 #include "messageboxwatcher.h"
 #include "testmain.h"
 #include "urlrecorder.h"
@@ -23,6 +24,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 class TestFrmMain : public QObject
 {
@@ -73,19 +76,21 @@ private:
     }
     QAction *action(const char *name) const { return findControl<QAction>(name); }
 
+    std::unique_ptr<Navigator> m_navigator;
     QPointer<frmMain> m_main;
 };
 
 void TestFrmMain::init()
 {
-    m_main = new frmMain;
-    m_main->show();
+    m_navigator = std::make_unique<Navigator>();
+    m_main = m_navigator->openMain();
     QVERIFY(QTest::qWaitForWindowActive(m_main));
 }
 
 void TestFrmMain::cleanup()
 {
     delete m_main;
+    m_navigator.reset();
 }
 
 void TestFrmMain::windowFrame()
@@ -606,7 +611,7 @@ void TestFrmMain::exitRemovesTheWindow_data()
 {
     QTest::addColumn<QString>("how");
     // clang-format off
-    QTest::newRow("button handler") << "cmdExit";
+    QTest::newRow("Exit button") << "cmdExit";
     QTest::newRow("File, Exit") << "mnuExit";
     QTest::newRow("close box") << "close";
     // clang-format on
@@ -620,7 +625,7 @@ void TestFrmMain::exitRemovesTheWindow()
     QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
     Child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("TYPED"));
     if (how == QLatin1String("cmdExit"))
-        m_main->cmdExit_Click();
+        findControl<QPushButton>("cmdExit")->click();
     else if (how == QLatin1String("mnuExit"))
         action("mnuExit")->trigger();
     else
@@ -629,9 +634,7 @@ void TestFrmMain::exitRemovesTheWindow()
     QTRY_VERIFY(m_main.isNull());
     QCOMPARE(quit.count(), 0);
     // The exit screen takes over; the program goes on.
-    QVERIFY(IsExitScreenLoaded());
-    QVERIFY(ExitScreen()->isVisible());
-    HideExitScreen();
+    QVERIFY(ExitScreenVisible());
 }
 
 GEMVARA_TEST_MAIN(TestFrmMain)
