@@ -25,21 +25,23 @@ target_compile_definitions(gemvara_warnings INTERFACE
   QT_NO_FOREACH
   QT_USE_QSTRINGBUILDER)
 
-function(gemvara_targets_below dir out)
-  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+# A directory property (TESTS, BUILDSYSTEM_TARGETS) of dir and every
+# directory below it, in one list.
+function(gemvara_property_below dir property out)
+  get_property(values DIRECTORY ${dir} PROPERTY ${property})
   get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
   foreach(sub ${subdirs})
-    gemvara_targets_below(${sub} more)
-    list(APPEND targets ${more})
+    gemvara_property_below(${sub} ${property} more)
+    list(APPEND values ${more})
   endforeach()
-  set(${out} ${targets} PARENT_SCOPE)
+  set(${out} ${values} PARENT_SCOPE)
 endfunction()
 
 # Run at the end of the top-level directory, when every target exists.
 # Qt's resource object libraries compile only generated code and are left
 # as Qt makes them.
 function(gemvara_check_warnings)
-  gemvara_targets_below(${PROJECT_SOURCE_DIR} targets)
+  gemvara_property_below(${PROJECT_SOURCE_DIR} BUILDSYSTEM_TARGETS targets)
   set(missing)
   foreach(target ${targets})
     get_target_property(type ${target} TYPE)

@@ -148,7 +148,7 @@ void TestFrmMain::fieldCaptionsFitTheirText()
 {
     const struct
     {
-        const char *name;
+        const char *name = nullptr;
         QPoint at;
     } captions[] = {{"Label1", {8, 16}}, {"Label4", {144, 16}}, {"Label5", {280, 16}}};
     for (const auto &caption : captions) {
