@@ -106,7 +106,11 @@ int main(int argc, char *argv[])
     app.installEventFilter(&watcher);
     watcher.kind = &frmMain::staticMetaObject;
     StartApplication();
-    frmMain *main = MainWindow();
+    frmMain *main = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<frmMain *>(window))
+            main = found;
+    }
     if (!main || !WaitFor(watcher.painted)) {
         std::fprintf(stderr, "the main window did not come up\n");
         return 1;

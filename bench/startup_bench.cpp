@@ -120,6 +120,7 @@ int main(int argc, char **argv)
         RunOnce(program);
 
     std::vector<Series> series;
+    series.reserve(programs.size());
     for (const char *program : programs)
         series.push_back({BaseName(program), {}, {}, {}});
     for (int i = 0; i < runs; ++i) {

@@ -13,21 +13,11 @@ if(GEMVARA_SANITIZE)
   # findings in processes whose exit status no test looks at.
   set(GEMVARA_SANITIZER_REPORTS ${CMAKE_BINARY_DIR}/sanitizer-reports)
 
-  function(gemvara_tests_below dir out)
-    get_property(tests DIRECTORY ${dir} PROPERTY TESTS)
-    get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
-    foreach(sub ${subdirs})
-      gemvara_tests_below(${sub} more)
-      list(APPEND tests ${more})
-    endforeach()
-    set(${out} ${tests} PARENT_SCOPE)
-  endfunction()
-
   function(gemvara_add_sanitizer_check)
     if(NOT GEMVARA_BUILD_TESTS)
       return()
     endif()
-    gemvara_tests_below(${PROJECT_SOURCE_DIR} tests)
+    gemvara_property_below(${PROJECT_SOURCE_DIR} TESTS tests)
     add_test(NAME sanitizer_reports
       COMMAND bash ${PROJECT_SOURCE_DIR}/tests/sanitizers/check-reports.sh ${GEMVARA_SANITIZER_REPORTS})
     set_tests_properties(sanitizer_reports PROPERTIES DEPENDS "${tests}" LABELS sanitizers)

@@ -31,13 +31,19 @@ constexpr std::array<Kind, 11> Kinds = {{
 }};
 
 // Rows: life path root 1-9. Columns: birthday root 1-9.
+// clang-format off
 constexpr GemId GemTable[9][9] = {
-    {YT, GT, YT, LB, DI, EM, MO, BS, CO}, {YT, CE, AM, LB, DI, EM, MO, BS, MO},
-    {YT, CE, AM, LB, DI, YT, MO, BS, CO}, {YT, CE, YT, LB, DI, EM, MO, BS, CO},
-    {RU, CE, AM, LB, DI, EM, MO, BS, CO}, {YT, CE, YT, LB, DI, EM, MO, BS, CO},
-    {YT, CE, AM, LB, DI, EM, MO, BS, MO}, {GT, CE, AM, LB, DI, EM, MO, BS, CO},
+    {YT, GT, YT, LB, DI, EM, MO, BS, CO},
+    {YT, CE, AM, LB, DI, EM, MO, BS, MO},
+    {YT, CE, AM, LB, DI, YT, MO, BS, CO},
+    {YT, CE, YT, LB, DI, EM, MO, BS, CO},
+    {RU, CE, AM, LB, DI, EM, MO, BS, CO},
+    {YT, CE, YT, LB, DI, EM, MO, BS, CO},
+    {YT, CE, AM, LB, DI, EM, MO, BS, MO},
+    {GT, CE, AM, LB, DI, EM, MO, BS, CO},
     {YT, CE, AM, LB, DI, EM, MO, BS, CO},
 };
+// clang-format on
 
 constexpr std::array<const char *, GemPictureCount> PictureKeys = {
     "amethyst.jpg", "bluesapphire.jpg", "cat's eye.jpg", "coral.jpg", "diamond.jpg",

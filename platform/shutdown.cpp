@@ -2,10 +2,6 @@
 
 #include "singleinstance.h"
 
-#include <QApplication>
-#include <QPointer>
-#include <QWidget>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,53 +13,15 @@ std::function<void()> &ProcessEnd()
     return end;
 }
 
-// Windows whose closing has begun, so that a call made from inside a close
-// handler goes on with the others instead of closing one twice.
-QList<QPointer<QWidget>> &Handled()
-{
-    static QList<QPointer<QWidget>> handled;
-    return handled;
-}
-
-// The program's own windows, shown or only hidden; menus, pop-ups and
-// tool tips are Qt's business.
-bool IsProgramWindow(const QWidget *w)
-{
-    switch (w->windowType()) {
-    case Qt::Window:
-    case Qt::Dialog:
-    case Qt::Sheet:
-    case Qt::Drawer:
-    case Qt::Tool:
-    case Qt::SplashScreen: return true;
-    default: return false;
-    }
-}
-
 } // namespace
 
 void SetProcessEndForTesting(std::function<void()> end)
 {
     ProcessEnd() = std::move(end);
-    Handled().clear();
 }
 
-void QuitApplication()
+void EndProcess()
 {
-    // Copy the list first: a close handler may open or close windows.
-    QList<QPointer<QWidget>> windows;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (IsProgramWindow(w))
-            windows.append(w);
-    }
-    for (const QPointer<QWidget> &w : windows) {
-        if (!w || Handled().contains(w))
-            continue;
-        Handled().append(w);
-        // A window that refuses is not asked again; the process ends anyway.
-        w->close();
-    }
-
     ReleaseInstanceLock();
     if (ProcessEnd())
         ProcessEnd()();

@@ -2,11 +2,10 @@
 
 #include <functional>
 
-// Closes every window of the program, shown or hidden, running each one's
-// own close handling, then ends the process. Safe to call again from a
-// close handler: the inner call closes the windows not yet closed and ends
-// the process, so the outer call never resumes.
-[[noreturn]] void QuitApplication();
+// Ends the process at once: gives up the one-copy lock and leaves without
+// returning to the event loop, so no handler of the program runs after
+// it. QuitApplication closes the program's windows before it calls this.
+[[noreturn]] void EndProcess();
 
 // Tests replace the final process exit so the test runner survives; the
 // replacement must not return normally (throw, or longjmp).

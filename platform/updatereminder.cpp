@@ -1,6 +1,5 @@
 #include "updatereminder.h"
 
-#include "messagebox.h"
 #include "weblinks.h"
 
 #include <QCoreApplication>
@@ -22,13 +21,11 @@ void StoreDate(QSettings &store, const QDate &today)
     store.sync();
 }
 
-bool AskAboutUpdate()
+// The two lines are parted by a carriage return alone.
+QString UpdateQuestionText()
 {
-    return ShowGemvaraMessage(nullptr, QMessageBox::Information,
-                              QStringLiteral("There maybe an update to this software available\r"
-                                             "Do you want to check for an update?"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-           == QMessageBox::Yes;
+    return QStringLiteral("There maybe an update to this software available\r"
+                          "Do you want to check for an update?");
 }
 
 } // namespace
@@ -38,7 +35,7 @@ QString ReminderAppName()
     return QCoreApplication::applicationName();
 }
 
-void CheckUpdateReminder(QSettings &store, const QDate &today)
+void CheckUpdateReminder(QSettings &store, const UpdateQuestion &ask, const QDate &today)
 {
     const QString stored = store.value(QLatin1String(ReminderKey), QString()).toString();
     if (stored.isEmpty()) {
@@ -57,17 +54,17 @@ void CheckUpdateReminder(QSettings &store, const QDate &today)
 
     // Whatever the answer, the day of the question is remembered, and it is
     // in the store before the download page opens.
-    const bool wantsUpdate = AskAboutUpdate();
+    const bool wantsUpdate = ask && ask(UpdateQuestionText());
     StoreDate(store, today);
     if (wantsUpdate)
         OpenDownloadPage();
 }
 
-void CheckUpdateReminder(const QDate &today)
+void CheckUpdateReminder(const UpdateQuestion &ask, const QDate &today)
 {
     // The organisation part is the application name too: Qt refuses to
     // write a store whose organisation is empty.
     const QString app = ReminderAppName();
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, app, app);
-    CheckUpdateReminder(store, today);
+    CheckUpdateReminder(store, ask, today);
 }

@@ -6,8 +6,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 bash scripts/install-deps.sh
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Layout first: a misformatted file fails the run before anything is built.
+bash scripts/check-format.sh
+# Warnings are errors here, in both passes; a user's own build only shows them.
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGEMVARA_WERROR=ON \
+  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 cmake --build build/test
+# The linter on what was just built (.clang-tidy); any finding fails the run.
+bash scripts/check-tidy.sh build/test
 cd build/test
 ctest --output-on-failure --timeout 600 -j2
 
@@ -18,8 +24,11 @@ ctest --output-on-failure --timeout 600 -j2
 # pass above: a sanitized build is never packaged.
 cd "$root"
 CC=clang CXX=clang++ cmake -S . -B build/checked -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DGEMVARA_SANITIZE=ON -DGEMVARA_FUZZ=ON -DGEMVARA_BUILD_BENCH=OFF
+  -DGEMVARA_SANITIZE=ON -DGEMVARA_FUZZ=ON -DGEMVARA_BUILD_BENCH=OFF -DGEMVARA_WERROR=ON \
+  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 cmake --build build/checked
+# The fuzz targets exist only in this build; the linter checks them here.
+bash scripts/check-tidy.sh build/checked tests/fuzz/
 source tests/sanitizers/env.sh build/checked
 cd build/checked
 ctest --output-on-failure --timeout 600 -j2 -LE package

@@ -47,10 +47,11 @@ const QSet<Role> OperableRoles = {Role::PushButton,  Role::Button,   Role::Check
 QString Describe(const QAccessibleInterface *iface)
 {
     const QObject *object = iface->object();
-    const QString name = object && !object->objectName().isEmpty()
-                             ? object->objectName()
-                             : QStringLiteral("(unnamed %1)")
-                                   .arg(object ? object->metaObject()->className() : "element");
+    const QString name =
+        object && !object->objectName().isEmpty()
+            ? object->objectName()
+            : QStringLiteral("(unnamed %1)")
+                  .arg(QLatin1String(object ? object->metaObject()->className() : "element"));
     return QStringLiteral("%1 [role %2, name \"%3\"]")
         .arg(name)
         .arg(int(iface->role()))

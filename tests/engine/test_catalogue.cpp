@@ -159,8 +159,8 @@ void TestCatalogue::interpretationsDifferFromEachOther()
     QCOMPARE(birthdays.size(), 31);
 
     QSet<QString> lifePaths;
-    for (qint16 number : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22})
-        lifePaths.insert(LifePathCatalogue(number).value_or(QString()));
+    for (int number : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22})
+        lifePaths.insert(LifePathCatalogue(qint16(number)).value_or(QString()));
     lifePaths.remove(QString());
     QCOMPARE(lifePaths.size(), 11);
 

@@ -104,7 +104,7 @@ QString DecodeValue(const QString &value, const QString &address)
     // A leading U+FEFF is part of the value, not a byte order mark.
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = utf8(bytes);
+    QString text = utf8(bytes);
     if (utf8.hasError())
         Fail("value is not valid UTF-8", address);
     return text;

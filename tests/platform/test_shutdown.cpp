@@ -34,15 +34,17 @@ void TestShutdown::processEndsAfterClosingWindows_data()
     QTest::addColumn<QStringList>("closed");   // close handlers that must have run, once each
     QTest::addColumn<QStringList>("settings"); // values written by close handlers
 
-    // clang-format off
     QTest::newRow("before any window") << "bare" << QStringList() << QStringList();
     // B is loaded but hidden; R refuses to close and is not asked again.
-    QTest::newRow("several windows") << "several" << QStringList{"A", "B", "C", "R"}
-                                     << QStringList{"closed/A"};
+    QTest::newRow("several windows") << QStringLiteral("several")
+                                     << QStringList{QStringLiteral("A"), QStringLiteral("B"),
+                                                    QStringLiteral("C"), QStringLiteral("R")}
+                                     << QStringList{QStringLiteral("closed/A")};
     // Each handler quits again: the inner call finishes the others' closing.
     QTest::newRow("re-entered from a close handler")
-        << "reenter" << QStringList{"E", "F", "G"} << QStringList{"closed/G"};
-    // clang-format on
+        << QStringLiteral("reenter")
+        << QStringList{QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("G")}
+        << QStringList{QStringLiteral("closed/G")};
 }
 
 void TestShutdown::processEndsAfterClosingWindows()

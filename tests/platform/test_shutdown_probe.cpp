@@ -4,7 +4,7 @@
 //   probe bare      quit before any window exists
 //   probe several   quit with open, hidden, refusing and window-opening windows
 //   probe reenter   a window's close handler calls QuitApplication again
-#include "shutdown.h"
+#include "quitapplication.h"
 #include "singleinstance.h"
 
 #include <QApplication>
@@ -66,7 +66,8 @@ int main(int argc, char *argv[])
     if (std::strcmp(mode, "bare") == 0) {
         QuitApplication();
     } else if (std::strcmp(mode, "several") == 0) {
-        auto *a = new Traced(QStringLiteral("A"), [](QCloseEvent *) { WriteSetting("A"); });
+        auto *a = new Traced(QStringLiteral("A"),
+                             [](QCloseEvent *) { WriteSetting(QStringLiteral("A")); });
         auto *hidden = new Traced(QStringLiteral("B"));
         auto *c = new Traced(QStringLiteral("C"),
                              [](QCloseEvent *) { (new Traced(QStringLiteral("D")))->show(); });
@@ -80,7 +81,7 @@ int main(int argc, char *argv[])
         (new Traced(QStringLiteral("E"), [](QCloseEvent *) { QuitApplication(); }))->show();
         (new Traced(QStringLiteral("F"), [](QCloseEvent *) { QuitApplication(); }))->show();
         (new Traced(QStringLiteral("G"), [](QCloseEvent *) {
-            WriteSetting("G");
+            WriteSetting(QStringLiteral("G"));
             QuitApplication();
         }))->show();
     }

@@ -134,6 +134,7 @@ void TestSingleInstance::lockOfKilledCopyIsTakenOver()
 void TestSingleInstance::copiesStartedTogether()
 {
     std::vector<std::unique_ptr<Probe>> copies;
+    copies.reserve(6);
     for (int i = 0; i < 6; ++i)
         copies.push_back(std::make_unique<Probe>(QStringLiteral("hold")));
     QStringList answers;

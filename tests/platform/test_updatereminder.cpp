@@ -1,6 +1,8 @@
 #include "updatereminder.h"
 #include "weblinks.h"
 
+#include "messagebox.h"
+
 #include "messageboxwatcher.h"
 #include "testmain.h"
 #include "urlrecorder.h"
@@ -97,7 +99,7 @@ private slots:
     void storeIsPerUserUnderTheAppName()
     {
         const QString app = QCoreApplication::applicationName();
-        CheckUpdateReminder(Today);
+        CheckUpdateReminder(AskGemvaraQuestion, Today);
         QVERIFY(QFile::exists(storeFile()));
         QVERIFY(storeFile().endsWith(app + QLatin1Char('/') + app + QStringLiteral(".conf")));
         QCOMPARE(stored(), QStringLiteral("2024-03-10"));
@@ -156,7 +158,7 @@ private slots:
         UrlRecorder urls;
         {
             MessageBoxWatcher boxes({answer});
-            CheckUpdateReminder(Today);
+            CheckUpdateReminder(AskGemvaraQuestion, Today);
             QCOMPARE(boxes.count(), asks ? 1 : 0);
             if (asks) {
                 const auto box = boxes.last();
@@ -172,7 +174,7 @@ private slots:
 
         // The next start the same day stays quiet whatever happened.
         MessageBoxWatcher again;
-        CheckUpdateReminder(Today);
+        CheckUpdateReminder(AskGemvaraQuestion, Today);
         QCOMPARE(again.count(), 0);
         QCOMPARE(stored(), storedAfter);
     }
@@ -183,7 +185,7 @@ private slots:
         StoreAtOpen pages;
         pages.file = storeFile();
         MessageBoxWatcher boxes({QMessageBox::Yes});
-        CheckUpdateReminder(Today);
+        CheckUpdateReminder(AskGemvaraQuestion, Today);
         QCOMPARE(pages.seen, QStringList{QStringLiteral("2024-03-10")});
     }
 
@@ -209,7 +211,7 @@ private slots:
         MessageBoxWatcher boxes({QMessageBox::Yes});
         QSettings store(failing, QSettings::UserScope, app, app);
         QCOMPARE(store.value(ReminderKey).toString(), QStringLiteral("2024-01-01"));
-        CheckUpdateReminder(store, Today);
+        CheckUpdateReminder(store, AskGemvaraQuestion, Today);
         QCOMPARE(store.status(), QSettings::AccessError);
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().text, Question);
@@ -224,7 +226,7 @@ private slots:
         // (root cannot be kept out by permissions, a folder stops everyone).
         QVERIFY(QDir().mkpath(storeFile()));
         MessageBoxWatcher boxes;
-        CheckUpdateReminder(Today);
+        CheckUpdateReminder(AskGemvaraQuestion, Today);
         QCOMPARE(boxes.count(), 0);
         QVERIFY(QFileInfo(storeFile()).isDir());
     }

@@ -58,12 +58,12 @@ void TestWebLinks::eachLinkOpensItsAddressOncePerCall_data()
 
     // clang-format off
     QTest::newRow("home: bare root, no slash") << "OpenHomePage" << ForumSite();
-    QTest::newRow("softwares: no trailing slash") << "OpenSoftwaresPage" << ForumSite() + "/orvantasoftwares";
-    QTest::newRow("donate") << "OpenDonatePage" << HelpSite() + "/donate.html";
-    QTest::newRow("online help") << "OpenOnlineHelp" << ProductSite() + "/gemvara-free-help.html";
-    QTest::newRow("co-brand") << "OpenCoBrandPage" << HelpSite() + "/co-brand.html";
-    QTest::newRow("full brand") << "OpenFullBrandPage" << HelpSite() + "/fully-branded.html";
-    QTest::newRow("download") << "OpenDownloadPage" << ProductSite() + "/download-gemvara-free.html";
+    QTest::newRow("softwares: no trailing slash") << "OpenSoftwaresPage" << ForumSite() + QStringLiteral("/orvantasoftwares");
+    QTest::newRow("donate") << "OpenDonatePage" << HelpSite() + QStringLiteral("/donate.html");
+    QTest::newRow("online help") << "OpenOnlineHelp" << ProductSite() + QStringLiteral("/gemvara-free-help.html");
+    QTest::newRow("co-brand") << "OpenCoBrandPage" << HelpSite() + QStringLiteral("/co-brand.html");
+    QTest::newRow("full brand") << "OpenFullBrandPage" << HelpSite() + QStringLiteral("/fully-branded.html");
+    QTest::newRow("download") << "OpenDownloadPage" << ProductSite() + QStringLiteral("/download-gemvara-free.html");
     // clang-format on
 }
 

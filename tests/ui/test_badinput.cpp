@@ -3,10 +3,10 @@
 // Nothing may crash or be cut; validation and the referral address must
 // behave as they do for ordinary names.
 
-#include "exitscreen.h"
 #include "frmDisplay.h"
 #include "frmExitScreen.h"
 #include "frmMain.h"
+#include "navigator.h"
 #include "tellafriend.h"
 
 #include "messageboxwatcher.h"
@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
+
+#include <memory>
 
 namespace {
 
@@ -96,13 +98,16 @@ class TestBadInput : public QObject
     Q_OBJECT
 
 private:
+    std::unique_ptr<Navigator> m_navigator;
     QPointer<frmMain> m_main;
+
+    void askForReading() { Child<QPushButton>(m_main, "cmdNext")->click(); }
 
 private slots:
     void init()
     {
-        m_main = new frmMain;
-        m_main->show();
+        m_navigator = std::make_unique<Navigator>();
+        m_main = m_navigator->openMain();
         QVERIFY(QTest::qWaitForWindowExposed(m_main));
     }
 
@@ -110,7 +115,7 @@ private slots:
     {
         qDeleteAll(TopLevels<frmDisplay>());
         delete m_main;
-        HideExitScreen();
+        m_navigator.reset();
     }
 
     // Pasted into the three name boxes, the text stays whole and the
@@ -128,7 +133,7 @@ private slots:
         QCOMPARE(boxes[1]->text(), pasted);
         {
             MessageBoxWatcher messages;
-            m_main->cmdNext_Click();
+            askForReading();
             QCOMPARE(messages.count(), 1);
             QVERIFY(
                 IsGemvaraInfoBox(messages.last(), QStringLiteral("Please Enter Your First Name")));
@@ -141,7 +146,7 @@ private slots:
             QVERIFY(box->text() == pasted);
         }
         MessageBoxWatcher none;
-        m_main->cmdNext_Click();
+        askForReading();
         QCOMPARE(none.count(), 0);
         QCOMPARE(TopLevels<frmDisplay>().size(), 1);
         frmDisplay *reading = TopLevels<frmDisplay>().first();
@@ -160,7 +165,7 @@ private slots:
         QFETCH(QString, text);
         QTest::keyClicks(Child<QLineEdit>(m_main, "txtFirstName"), QStringLiteral("mira"));
         QTest::keyClicks(Child<QLineEdit>(m_main, "txtLastName"), QStringLiteral("okafor"));
-        m_main->cmdNext_Click();
+        askForReading();
         QCOMPARE(TopLevels<frmDisplay>().size(), 1);
         frmDisplay *reading = TopLevels<frmDisplay>().first();
         const QList<QPlainTextEdit *> boxes = reading->findChildren<QPlainTextEdit *>();
@@ -230,8 +235,8 @@ private slots:
         QTest::addColumn<QString>("email");
         QTest::addColumn<QString>("message");
         // clang-format off
-        QTest::newRow("emoji around @ and .") << Emoji + "@" + Emoji + "." + Emoji << QString();
-        QTest::newRow("right-to-left without @") << RightToLeft + "." << "Please Enter Proper Email Address";
+        QTest::newRow("emoji around @ and .") << Emoji + QStringLiteral("@") + Emoji + QStringLiteral(".") + Emoji << QString();
+        QTest::newRow("right-to-left without @") << RightToLeft + QStringLiteral(".") << QStringLiteral("Please Enter Proper Email Address");
         QTest::newRow("fullwidth @ is not @") << QString::fromUtf8("a\uFF20b.c")
                                               << "Please Enter Proper Email Address";
         QTest::newRow("control characters only") << Controls << "Please Enter Proper Email Address";

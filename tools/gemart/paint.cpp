@@ -33,7 +33,7 @@ QPointF Centroid(const QPolygonF &poly)
     QPointF sum;
     for (const QPointF &pt : poly)
         sum += pt;
-    return poly.isEmpty() ? sum : sum / poly.size();
+    return poly.isEmpty() ? sum : sum / qreal(poly.size());
 }
 
 // How squarely a facet tilted towards `outward` faces the light, -1 to 1.

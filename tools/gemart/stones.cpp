@@ -167,6 +167,7 @@ void DrawCoral(QPainter &p)
         {{{70, 54}, {78, 60}, {86, 59}}, 3.2, 2.5},
     };
     std::vector<std::vector<std::pair<QPointF, double>>> sampled;
+    sampled.reserve(limbs.size());
     for (const Limb &l : limbs)
         sampled.push_back(SampleLimb(l));
 
@@ -175,8 +176,8 @@ void DrawCoral(QPainter &p)
     struct Pass
     {
         QColor colour;
-        double widthFactor;
-        double widthAdd;
+        double widthFactor = 0;
+        double widthAdd = 0;
         QPointF shift; // in units of the limb's width
     };
     const Pass passes[] = {
@@ -228,7 +229,7 @@ void DrawDiamond(QPainter &p)
     {
         QPointF at;
         QColor colour;
-        double radius;
+        double radius = 0;
     };
     const Flash fire[] = {
         {{76, 34}, QColor(255, 140, 40, 190), 3.4}, {{44, 56}, QColor(60, 140, 255, 180), 3.2},

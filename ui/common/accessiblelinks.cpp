@@ -24,7 +24,7 @@ public:
             return !name.isEmpty() ? name
                                    : static_cast<const QLabel *>(widget())->text().simplified();
         }
-        const QString own = QAccessibleWidget::text(t);
+        QString own = QAccessibleWidget::text(t);
         if (!own.isEmpty())
             return own;
         if (t == QAccessible::Description)

@@ -46,6 +46,6 @@ void InstallFontSubstitutes()
     // all it adds is a fallback query and a failed load per font.
     if (sans.compare(QLatin1String("Sans Serif"), Qt::CaseInsensitive) == 0)
         return;
-    for (const QString family : {QStringLiteral("Verdana"), QStringLiteral("MS Sans Serif")})
+    for (const QString &family : {QStringLiteral("Verdana"), QStringLiteral("MS Sans Serif")})
         QFont::insertSubstitution(family, sans);
 }

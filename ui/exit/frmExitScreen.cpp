@@ -7,7 +7,6 @@
 #include "formcolours.h"
 #include "formsetup.h"
 #include "linklabels.h"
-#include "shutdown.h"
 #include "tellafriend.h"
 #include "version.h"
 #include "weblinks.h"
@@ -170,7 +169,7 @@ void frmExitScreen::cmdSubmit_Click()
 
 void frmExitScreen::cmdClose_Click()
 {
-    QuitApplication();
+    emit left();
 }
 
 void frmExitScreen::lblGoToHome_Click()
@@ -182,5 +181,5 @@ void frmExitScreen::closeEvent(QCloseEvent *event)
 {
     // However the screen is left, the program ends with it.
     event->accept();
-    QuitApplication();
+    emit left();
 }

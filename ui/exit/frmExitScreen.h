@@ -14,7 +14,7 @@ class QPlainTextEdit;
 
 // The screen shown when the user leaves the program: support text,
 // links to the publisher and the refer-a-friend form. It stays above other
-// windows without taking the focus, and leaving it ends the program.
+// windows without taking the focus; leaving it is told through left().
 //
 // Controls whose names say little:
 //   Picture1     the program icon
@@ -35,6 +35,11 @@ public:
     // way it is sent.
     QString messageText() const;
     void setMessageText(const QString &text);
+
+signals:
+    // The user left the screen, by Exit or by closing it; the program ends
+    // with it.
+    void left();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -65,7 +65,7 @@ QString SendReferral(const ReferralFields &fields, QWidget *messageParent)
         ShowReferralMessage(messageParent, *problem);
         return {};
     }
-    const QString address = BuildReferralAddress(ReferralPageAddress(), fields, ProductSiteRoot());
+    QString address = BuildReferralAddress(ReferralPageAddress(), fields, ProductSiteRoot());
     OpenWebPage(address);
     return address;
 }

@@ -1,16 +1,13 @@
 #include "frmMain.h"
 #include "ui_frmMain.h"
 
-#include "exitscreen.h"
 #include "formcolours.h"
 #include "formsetup.h"
 #include "frmAbout.h"
-#include "frmDisplay.h"
 #include "linklabels.h"
 #include "messagebox.h"
 #include "numerology.h"
 #include "offerband.h"
-#include "reading.h"
 #include "validation.h"
 #include "weblinks.h"
 
@@ -121,9 +118,9 @@ void frmMain::showCoBrandChoice(qint16 n)
         ui->lblFullBrand->raise();
 }
 
-bool frmMain::validateInput()
+EnteredInput frmMain::enteredInput() const
 {
-    const std::optional<InputProblem> problem = InputProblemOf({
+    return {
         .firstName = ui->txtFirstName->text(),
         .lastName = ui->txtLastName->text(),
         .dayText = ui->cboDate->currentText(),
@@ -131,7 +128,12 @@ bool frmMain::validateInput()
         .yearText = ui->cboYear->currentText(),
         .dayIndex = ui->cboDate->currentIndex(),
         .monthIndex = ui->cboMonth->currentIndex(),
-    });
+    };
+}
+
+bool frmMain::validateInput(const EnteredInput &input)
+{
+    const std::optional<InputProblem> problem = InputProblemOf(input);
     if (!problem)
         return true;
     ShowGemvaraMessage(this, QMessageBox::Information, problem->message);
@@ -151,30 +153,15 @@ bool frmMain::validateInput()
 
 void frmMain::cmdNext_Click()
 {
-    if (!validateInput())
+    const EnteredInput input = enteredInput();
+    if (!validateInput(input))
         return;
-
-    // A new window for every reading, filled while it is still hidden, so
-    // nothing of an earlier reading stays.
-    auto *display = new frmDisplay;
-    display->showReading(ComputeReading(ui->cboDate->currentText(), ui->cboMonth->currentText(),
-                                        ui->cboYear->currentText()));
-    // Closing it leaves the exit screen up; Back then puts this window,
-    // with its input as the user left it, in the exit screen's place.
-    connect(display, &frmDisplay::closed, display, &ShowExitScreen);
-    connect(display, &frmDisplay::back, this, &QWidget::show);
-    connect(display, &frmDisplay::back, display, &HideExitScreen);
-
-    hide();
-    display->show();
-    // The reading window is to be the only one on screen; the first call
-    // also loads the exit screen, hidden.
-    HideExitScreen();
+    emit readingRequested(ComputeReading(input.dayText, input.monthName, input.yearText));
 }
 
 void frmMain::cmdExit_Click()
 {
-    ShowExitScreen();
+    emit leaving();
     close();
 }
 
@@ -188,7 +175,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 {
     // Leaving the main window hands over to the exit screen; the close is
     // never refused and the window is gone for good.
-    ShowExitScreen();
+    emit leaving();
     event->accept();
 }
 

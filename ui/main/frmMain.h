@@ -1,15 +1,20 @@
 #pragma once
 
+#include "reading.h"
+
 #include <QMainWindow>
 
 #include <memory>
+
+struct EnteredInput;
 
 namespace Ui {
 class frmMain;
 }
 
 // The window where the user types a name and picks a date of birth, and
-// asks for a reading.
+// asks for a reading. It checks the input and has the reading made; what
+// the program shows next is up to whoever listens to its signals.
 //
 // Controls whose names say little:
 //   Label61        the forum advertisement link at the top
@@ -34,20 +39,30 @@ public:
     // else leaves the stacking as it is.
     void showCoBrandChoice(qint16 n);
 
-    // Checks the names and the date. On the first problem it tells the user
-    // in a message box, moves the focus where it helps and returns false;
-    // true when the input may be used for a reading.
-    bool validateInput();
-
-    // "Get My Gemvara Reading": a new reading window in place of this one.
-    void cmdNext_Click();
-    void cmdExit_Click();
+signals:
+    // "Get My Gemvara Reading" with input that passed the checks: the
+    // reading for the date the lists show.
+    void readingRequested(const Reading &reading);
+    // The user is leaving this window: Exit was chosen (the window closes
+    // right after) or the window is closing, however that happened. It is
+    // never refused.
+    void leaving();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // "Get My Gemvara Reading": the checks, then the reading.
+    void cmdNext_Click();
+    // Exit: leaving, then closing the window.
+    void cmdExit_Click();
+    // What the boxes and lists hold, read once per request.
+    EnteredInput enteredInput() const;
+    // Checks the names and the date. On the first problem it tells the user
+    // in a message box, moves the focus where it helps and returns false;
+    // true when the input may be used for a reading.
+    bool validateInput(const EnteredInput &input);
     void Form_Load();
     void mnuAbout_Click();
     void applyColours();

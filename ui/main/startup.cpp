@@ -8,24 +8,18 @@
 #include "frmMain.h"
 #include "lightlook.h"
 #include "messagebox.h"
-#include "shutdown.h"
+#include "navigator.h"
+#include "quitapplication.h"
 #include "singleinstance.h"
 #include "updatereminder.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QPointer>
 #include <QRandomGenerator>
 
 #include <cmath>
 
 namespace {
-
-QPointer<frmMain> &Main()
-{
-    static QPointer<frmMain> main;
-    return main;
-}
 
 QRandomGenerator &Random()
 {
@@ -41,11 +35,6 @@ float NextSingle()
 }
 
 } // namespace
-
-frmMain *MainWindow()
-{
-    return Main();
-}
 
 qint16 CoBrandNumberFor(float r)
 {
@@ -84,11 +73,10 @@ void StartApplication()
     }
 
     Random().seed(quint32(QDateTime::currentMSecsSinceEpoch()));
-    CheckUpdateReminder();
+    CheckUpdateReminder(AskGemvaraQuestion);
 
-    if (!Main()) {
-        Main() = new frmMain;
-        Main()->show();
-    }
-    CoBrand_Randomize(Main());
+    // Never deleted: the process ends from the exit screen, and windows
+    // must not be taken down after the application object has gone.
+    static Navigator *const navigator = new Navigator;
+    CoBrand_Randomize(navigator->openMain());
 }

@@ -13,13 +13,10 @@ class frmMain;
 void SetUpApplication();
 
 // The first code of a new process: one copy per user, the update reminder,
-// the main window. Returns with the main window on screen, or does not
-// return at all when another copy already runs.
+// the main window, with the navigator that leads from it to the other
+// windows. Returns with the main window on screen, or does not return at
+// all when another copy already runs.
 void StartApplication();
-
-// The main window while it exists; null before start-up and after the user
-// has left it (it is never created a second time).
-frmMain *MainWindow();
 
 // Draws a number for the main window's two overlapping offers, puts the
 // one it picks in front (see frmMain::showCoBrandChoice) and returns it.

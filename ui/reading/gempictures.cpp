@@ -26,7 +26,7 @@ QPixmap GemPicture(qint16 position)
     // keeps its detail; the normal one would be enlarged and blur.
     const bool doubleSize = qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
     // Decoding all nine up front would slow every start; most runs show one or two.
-    static std::array<QPixmap, GemPictureCount * 2> pictures;
+    static std::array<QPixmap, std::size_t{GemPictureCount} * 2> pictures;
     QPixmap &picture = pictures[(position - 1) * 2 + (doubleSize ? 1 : 0)];
     if (picture.isNull() && doubleSize && picture.load(DoubleSizePath(position)))
         picture.setDevicePixelRatio(2.0);

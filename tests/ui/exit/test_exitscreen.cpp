@@ -1,7 +1,5 @@
 #include "catalogue.h"
-#include "exitscreen.h"
 #include "frmExitScreen.h"
-#include "shutdown.h"
 #include "tellafriend.h"
 #include "weblinks.h"
 
@@ -16,20 +14,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace {
-
-// Set in the copy of this program that tries the real way out.
-constexpr char LeavingCopy[] = "GEMVARA_TEST_LEAVING_COPY";
-constexpr int EndedByQuit = 42;
 
 QStringList DecodedValues(const QUrl &url)
 {
@@ -38,19 +29,6 @@ QStringList DecodedValues(const QUrl &url)
         values.append(QUrl::fromPercentEncoding(part.section(QLatin1Char('='), 1).toLatin1()));
     return values;
 }
-
-// Counts Show events of exit screens, even of one created later.
-class ShowSpy : public QObject
-{
-public:
-    int shows = 0;
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show && qobject_cast<frmExitScreen *>(watched))
-            ++shows;
-        return false;
-    }
-};
 
 } // namespace
 
@@ -155,8 +133,11 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(seen,
-                 (QStringList{"cmdClose", "Check1", "Picture1", "txtName", "cmdSubmit", "txtEmail",
-                              "txtFriendEmail", "txtFriendName", "txtMessage", "cmdClose"}));
+                 (QStringList{QStringLiteral("cmdClose"), QStringLiteral("Check1"),
+                              QStringLiteral("Picture1"), QStringLiteral("txtName"),
+                              QStringLiteral("cmdSubmit"), QStringLiteral("txtEmail"),
+                              QStringLiteral("txtFriendEmail"), QStringLiteral("txtFriendName"),
+                              QStringLiteral("txtMessage"), QStringLiteral("cmdClose")}));
     }
 
     void placeholders_data()
@@ -223,7 +204,8 @@ private slots:
         QCOMPARE(edit->text(), refused ? QStringLiteral("ab") : QStringLiteral("a b"));
         QCOMPARE(boxes.count(), refused ? 1 : 0);
         if (refused) {
-            QVERIFY(IsGemvaraCriticalBox(boxes.last(), "Email Address Cannot Contain Space"));
+            QVERIFY(IsGemvaraCriticalBox(boxes.last(),
+                                         QStringLiteral("Email Address Cannot Contain Space")));
             QCOMPARE(m_form->focusWidget(), edit);
             QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == edit; }));
         }
@@ -293,9 +275,10 @@ private slots:
         } else {
             QCOMPARE(boxes.count(), 0);
             QCOMPARE(urls.urls().size(), 1);
-            QCOMPARE(DecodedValues(urls.urls().first()),
-                     (QStringList{name.trimmed(), email.trimmed(), "Your Message\r\n",
-                                  friendName.trimmed(), friendEmail.trimmed(), ProductSiteRoot()}));
+            QCOMPARE(
+                DecodedValues(urls.urls().first()),
+                (QStringList{name.trimmed(), email.trimmed(), QStringLiteral("Your Message\r\n"),
+                             friendName.trimmed(), friendEmail.trimmed(), ProductSiteRoot()}));
             // Nothing is cleared; a second press sends the same again.
             click("cmdSubmit");
             QCOMPARE(urls.urls().size(), 2);
@@ -308,10 +291,10 @@ private slots:
 
     void blankHiddenMessageIsRefused()
     {
-        box("txtName")->setText("Ann");
-        box("txtEmail")->setText("ann@x.org");
-        box("txtFriendName")->setText("Bob");
-        box("txtFriendEmail")->setText("bob@x.org");
+        box("txtName")->setText(QStringLiteral("Ann"));
+        box("txtEmail")->setText(QStringLiteral("ann@x.org"));
+        box("txtFriendName")->setText(QStringLiteral("Bob"));
+        box("txtFriendEmail")->setText(QStringLiteral("bob@x.org"));
 
         auto *message = Child<QPlainTextEdit>(m_form.get(), "txtMessage");
         message->setFocus(Qt::TabFocusReason);
@@ -330,7 +313,7 @@ private slots:
         MessageBoxWatcher boxes;
         click("cmdSubmit");
         QCOMPARE(boxes.count(), 1);
-        QVERIFY(IsGemvaraCriticalBox(boxes.last(), "Please Enter Your Message"));
+        QVERIFY(IsGemvaraCriticalBox(boxes.last(), QStringLiteral("Please Enter Your Message")));
         QVERIFY(urls.urls().isEmpty());
     }
 
@@ -344,77 +327,9 @@ private slots:
         QVERIFY(!check->isChecked());
         click("lblGoToHome");
         QCOMPARE(urls.addresses(),
-                 (QStringList{ForumSite(), ForumSite(), ForumSite() + "/orvantasoftwares"}));
+                 (QStringList{ForumSite(), ForumSite(),
+                              ForumSite() + QStringLiteral("/orvantasoftwares")}));
         QVERIFY(m_form->isVisible());
-    }
-
-    // The program-wide screen: loaded once, then only shown and hidden.
-    void loadedOnceShownAndHidden()
-    {
-        m_form.reset();
-        ShowSpy spy;
-        qApp->installEventFilter(&spy);
-        QVERIFY(!IsExitScreenLoaded());
-        HideExitScreen();
-        QVERIFY(IsExitScreenLoaded());
-        frmExitScreen *screen = ExitScreen();
-        QVERIFY(!screen->isVisible());
-        QCOMPARE(spy.shows, 0); // a hide request that loads it never flashes it
-
-        const QString support = Child<QLabel>(screen, "Label2")->text();
-        Child<QLineEdit>(screen, "txtName")->setText(QStringLiteral("Ann"));
-
-        ShowExitScreen();
-        QVERIFY(QTest::qWaitForWindowExposed(screen));
-        QCOMPARE(spy.shows, 1);
-
-        HideExitScreen();
-        QVERIFY(!screen->isVisible());
-        ShowExitScreen();
-        QCOMPARE(ExitScreen(), screen);
-        QCOMPARE(Child<QLineEdit>(screen, "txtName")->text(), QStringLiteral("Ann"));
-        QCOMPARE(Child<QLabel>(screen, "Label2")->text(), support);
-        qApp->removeEventFilter(&spy);
-    }
-
-    // Leaving the screen ends the program, so each way of leaving runs in a
-    // copy of this test program, which must end there through
-    // QuitApplication. (That no window is left is seen by the whole-program
-    // tests.)
-    void leaving_data()
-    {
-        QTest::addColumn<bool>("byCloseBox");
-        // clang-format off
-        QTest::newRow("Exit button") << false;
-        QTest::newRow("close box") << true;
-        // clang-format on
-    }
-    void leaving()
-    {
-        QFETCH(bool, byCloseBox);
-        if (qEnvironmentVariableIsSet(LeavingCopy)) {
-            SetProcessEndForTesting([] {
-                std::fflush(nullptr);
-                std::_Exit(EndedByQuit);
-            });
-            if (byCloseBox)
-                m_form->close();
-            else
-                Child<QPushButton>(m_form.get(), "cmdClose")->click();
-            QFAIL("the program went on after the exit screen was left");
-        }
-
-        QProcess copy;
-        copy.setProcessChannelMode(QProcess::MergedChannels);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(LeavingCopy), QStringLiteral("1"));
-        copy.setProcessEnvironment(env);
-        copy.start(QCoreApplication::applicationFilePath(),
-                   {QStringLiteral("leaving:") + QString::fromLatin1(QTest::currentDataTag())});
-        QVERIFY(copy.waitForFinished(60000));
-        const QByteArray output = copy.readAll();
-        QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(copy.exitCode() == EndedByQuit, output.constData());
     }
 };
 

@@ -50,32 +50,30 @@ private slots:
             change(f);
             return f;
         };
-        // clang-format off
         QTest::newRow("name placeholder")
-            << with([](ReferralFields &f) { f.name = "Your Name"; }) << "Please Enter Your Name";
-        QTest::newRow("name blank, everything else missing too")
-            << with([](ReferralFields &f) { f = {"   ", "", "", "", ""}; }) << "Please Enter Your Name";
+            << with([](ReferralFields &f) { f.name = QStringLiteral("Your Name"); })
+            << QStringLiteral("Please Enter Your Name");
+        QTest::newRow("name blank, everything else missing too") << with([](ReferralFields &f) {
+            f = {QStringLiteral("   "), QString(), QString(), QString(), QString()};
+        }) << QStringLiteral("Please Enter Your Name");
         QTest::newRow("email placeholder with blanks")
-            << with([](ReferralFields &f) { f.email = " Your Email Address "; })
+            << with([](ReferralFields &f) { f.email = QStringLiteral(" Your Email Address "); })
             << "Please Enter Your Email";
-        QTest::newRow("message placeholder before friend's name")
-            << with([](ReferralFields &f) {
-            // clang-format on
-            f.message = "Your Message";
-            f.friendName = "";
+        QTest::newRow("message placeholder before friend's name") << with([](ReferralFields &f) {
+            f.message = QStringLiteral("Your Message");
+            f.friendName = QString();
         }) << "Please Enter Your Message";
-        // clang-format off
-        QTest::newRow("message empty") << with([](ReferralFields &f) { f.message = ""; })
+        QTest::newRow("message empty") << with([](ReferralFields &f) { f.message = QString(); })
                                        << "Please Enter Your Message";
         QTest::newRow("friend's name placeholder")
-            << with([](ReferralFields &f) { f.friendName = "Friend's Name"; })
+            << with([](ReferralFields &f) { f.friendName = QStringLiteral("Friend's Name"); })
             << "Please Enter Your Friend's Name";
-        QTest::newRow("friend's email empty") << with([](ReferralFields &f) { f.friendEmail = ""; })
-                                              << "Please Enter Your Friend's Email";
+        QTest::newRow("friend's email empty")
+            << with([](ReferralFields &f) { f.friendEmail = QString(); })
+            << "Please Enter Your Friend's Email";
         QTest::newRow("case differs from placeholder: passes")
-            << with([](ReferralFields &f) { f.name = "your name"; }) << "";
+            << with([](ReferralFields &f) { f.name = QStringLiteral("your name"); }) << QString();
         QTest::newRow("message with its line break: passes") << Valid() << "";
-        // clang-format on
     }
     void sendReferralChecksInOrder()
     {
@@ -105,33 +103,26 @@ private slots:
             longText += QStringLiteral("a&b=c+d#e%f g\r\nh\u00e9\u65e5\U0001F600 ");
         longText.truncate(10000);
 
-        // clang-format off
         QTest::newRow("plain") << Valid();
-        QTest::newRow("ampersand") << ReferralFields{"Ann & Bob", "ann@x.org", "Hi & bye", "Cy & Di",
-                              // clang-format on
-                              "cy@x.org"};
-        // clang-format off
-        QTest::newRow("forged parameter")
-            << ReferralFields{"x&taf6=http://evil.example/", "a@b.c&taf2=z", "m&taf3=n",
-                              // clang-format on
-                              "f=g", "f@g.h#taf5"};
-        // clang-format off
-        QTest::newRow("plus, hash, percent")
-            << ReferralFields{"1+1=2", "a+tag@b.c", "100% sure %41%", "#1 fan", "f%40@g.h"};
+        QTest::newRow("ampersand") << ReferralFields{
+            QStringLiteral("Ann & Bob"), QStringLiteral("ann@x.org"), QStringLiteral("Hi & bye"),
+            QStringLiteral("Cy & Di"), QStringLiteral("cy@x.org")};
+        QTest::newRow("forged parameter") << ReferralFields{
+            QStringLiteral("x&taf6=http://evil.example/"), QStringLiteral("a@b.c&taf2=z"),
+            QStringLiteral("m&taf3=n"), QStringLiteral("f=g"), QStringLiteral("f@g.h#taf5")};
+        QTest::newRow("plus, hash, percent") << ReferralFields{
+            QStringLiteral("1+1=2"), QStringLiteral("a+tag@b.c"), QStringLiteral("100% sure %41%"),
+            QStringLiteral("#1 fan"), QStringLiteral("f%40@g.h")};
         QTest::newRow("line breaks and blanks")
-            << ReferralFields{"Ann  Lee", "a@b.c", "Line one\r\nLine two\nthree\r", "  Bob ",
-                              // clang-format on
-                              "f@g.h"};
-        // clang-format off
-        QTest::newRow("non-ASCII")
-            << ReferralFields{QStringLiteral("Zo\u00eb \u00d8rsted"), QStringLiteral("j\u00fcrgen@m\u00fcnchen.de"),
-            // clang-format on
+            << ReferralFields{QStringLiteral("Ann  Lee"), QStringLiteral("a@b.c"),
+                              QStringLiteral("Line one\r\nLine two\nthree\r"),
+                              QStringLiteral("  Bob "), QStringLiteral("f@g.h")};
+        QTest::newRow("non-ASCII") << ReferralFields{
+            QStringLiteral("Zo\u00eb \u00d8rsted"), QStringLiteral("j\u00fcrgen@m\u00fcnchen.de"),
             QStringLiteral("\u65e5\u672c\u8a9e \U0001F600"),
-            QStringLiteral("\u0410\u043d\u043d\u0430"), "f@g.h"};
-        // clang-format off
-        QTest::newRow("10000 characters")
-            << ReferralFields{longText, "a@b.c", longText, longText, "f@g.h"};
-        // clang-format on
+            QStringLiteral("\u0410\u043d\u043d\u0430"), QStringLiteral("f@g.h")};
+        QTest::newRow("10000 characters") << ReferralFields{
+            longText, QStringLiteral("a@b.c"), longText, longText, QStringLiteral("f@g.h")};
     }
     void addressRoundTrip()
     {
@@ -148,9 +139,12 @@ private slots:
         QCOMPARE(opened.toString(QUrl::FullyEncoded), address);
         QCOMPARE(opened.toString(QUrl::RemoveQuery), ReferralPageAddress());
 
-        const Pairs expected{{"taf1", fields.name},        {"taf2", fields.email},
-                             {"taf3", fields.message},     {"taf4", fields.friendName},
-                             {"taf5", fields.friendEmail}, {"taf6", ProductSiteRoot()}};
+        const Pairs expected{{QStringLiteral("taf1"), fields.name},
+                             {QStringLiteral("taf2"), fields.email},
+                             {QStringLiteral("taf3"), fields.message},
+                             {QStringLiteral("taf4"), fields.friendName},
+                             {QStringLiteral("taf5"), fields.friendEmail},
+                             {QStringLiteral("taf6"), ProductSiteRoot()}};
         QCOMPARE(DecodeQuery(opened), expected);
     }
 };

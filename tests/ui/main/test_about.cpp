@@ -48,18 +48,20 @@ bool RunWhileOpen(QDialog &dialog, const std::function<void()> &action, bool exp
 // Everything a user could see of the window, to compare two openings.
 QStringList Snapshot(QDialog &dialog)
 {
-    QStringList lines{dialog.windowTitle(),
-                      QString::number(dialog.width()) + 'x' + QString::number(dialog.height())};
+    QStringList lines{dialog.windowTitle(), QString::number(dialog.width()) + QLatin1Char('x')
+                                                + QString::number(dialog.height())};
     const auto widgets = dialog.findChildren<QWidget *>();
     for (QWidget *w : widgets) {
-        QString line = w->objectName() + ' ' + w->metaObject()->className();
+        QString line =
+            w->objectName() + QLatin1Char(' ') + QLatin1String(w->metaObject()->className());
         const QRect g = w->geometry();
         line += QStringLiteral(" %1,%2,%3,%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
-        line += ' ' + w->font().toString() + ' ' + w->palette().color(QPalette::WindowText).name();
+        line += QLatin1Char(' ') + w->font().toString() + QLatin1Char(' ')
+                + w->palette().color(QPalette::WindowText).name();
         if (auto *label = qobject_cast<QLabel *>(w))
-            line += ' ' + label->text();
+            line += QLatin1Char(' ') + label->text();
         if (auto *button = qobject_cast<QPushButton *>(w))
-            line += ' ' + button->text();
+            line += QLatin1Char(' ') + button->text();
         lines << line;
     }
     return lines;
@@ -142,7 +144,8 @@ void TestAbout::textsAndWindowShape()
     frmAbout about;
     QCOMPARE(Child<QLabel>(about, "Label2")->text(), QStringLiteral("Gemvara v1.0"));
     QCOMPARE(Child<QLabel>(about, "Label1")->text(), AboutDescription());
-    QCOMPARE(Child<QLabel>(about, "lblHomePage")->text(), "Click here to visit " + ForumSite());
+    QCOMPARE(Child<QLabel>(about, "lblHomePage")->text(),
+             QStringLiteral("Click here to visit ") + ForumSite());
     QCOMPARE(
         Child<QLabel>(about, "Label3")->text(),
         QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
@@ -199,7 +202,7 @@ void TestAbout::linksOpenTheirPageAndLeaveWindowOpen_data()
     // clang-format off
     QTest::newRow("home page: bare root") << "lblHomePage" << ForumSite();
     // The details of the full-branding offer, never the co-branding page.
-    QTest::newRow("more details: full brand") << "lblCobrand" << HelpSite() + "/fully-branded.html";
+    QTest::newRow("more details: full brand") << QStringLiteral("lblCobrand") << HelpSite() + QStringLiteral("/fully-branded.html");
     // clang-format on
 }
 
@@ -267,13 +270,13 @@ void TestAbout::eachWayOfClosing()
                      // Keys go where the user's keys would: to the widget with focus.
                      QWidget *target = about.focusWidget();
                      QVERIFY(target);
-                     if (how == "Enter")
+                     if (how == QLatin1String("Enter"))
                          QTest::keyClick(target, Qt::Key_Return);
-                     else if (how == "KeypadEnter")
+                     else if (how == QLatin1String("KeypadEnter"))
                          QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
-                     else if (how == "Esc")
+                     else if (how == QLatin1String("Esc"))
                          QTest::keyClick(target, Qt::Key_Escape);
-                     else if (how == "OK")
+                     else if (how == QLatin1String("OK"))
                          QTest::mouseClick(ok, Qt::LeftButton);
                      else
                          about.close();

@@ -1,8 +1,9 @@
 #include "frmMain.h"
 
 #include "catalogue.h"
-#include "exitscreen.h"
 #include "frmExitScreen.h"
+#include "navigator.h"
+
 #include "messageboxwatcher.h"
 #include "testmain.h"
 #include "urlrecorder.h"
@@ -23,6 +24,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 class TestFrmMain : public QObject
 {
@@ -73,19 +76,21 @@ private:
     }
     QAction *action(const char *name) const { return findControl<QAction>(name); }
 
+    std::unique_ptr<Navigator> m_navigator;
     QPointer<frmMain> m_main;
 };
 
 void TestFrmMain::init()
 {
-    m_main = new frmMain;
-    m_main->show();
+    m_navigator = std::make_unique<Navigator>();
+    m_main = m_navigator->openMain();
     QVERIFY(QTest::qWaitForWindowActive(m_main));
 }
 
 void TestFrmMain::cleanup()
 {
     delete m_main;
+    m_navigator.reset();
 }
 
 void TestFrmMain::windowFrame()
@@ -103,10 +108,10 @@ void TestFrmMain::layout_data()
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("place");
 
-    const QString client = QStringLiteral("centralwidget");
-    auto row = [](const char *name, const QString &in, int x, int y, int w, int h) {
+    const char *client = "centralwidget";
+    auto row = [](const char *name, const char *in, int x, int y, int w, int h) {
         // clang-format off
-        QTest::newRow(name) << QString::fromLatin1(name) << in << QRect(x, y, w, h);
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(in) << QRect(x, y, w, h);
         // clang-format on
     };
     row("fraFullBrand", client, 5, 216, 417, 57);
@@ -143,7 +148,7 @@ void TestFrmMain::fieldCaptionsFitTheirText()
 {
     const struct
     {
-        const char *name;
+        const char *name = nullptr;
         QPoint at;
     } captions[] = {{"Label1", {8, 16}}, {"Label4", {144, 16}}, {"Label5", {280, 16}}};
     for (const auto &caption : captions) {
@@ -352,8 +357,10 @@ void TestFrmMain::listsCannotBeEdited()
 void TestFrmMain::startsWithFocusAndTabOrder()
 {
     QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(m_main, "txtFirstName"));
-    const QStringList order{"txtMiddleName", "txtLastName", "cboMonth",    "cboDate",
-                            "cboYear",       "cmdNext",     "txtFirstName"};
+    const QStringList order{QStringLiteral("txtMiddleName"), QStringLiteral("txtLastName"),
+                            QStringLiteral("cboMonth"),      QStringLiteral("cboDate"),
+                            QStringLiteral("cboYear"),       QStringLiteral("cmdNext"),
+                            QStringLiteral("txtFirstName")};
     for (const QString &name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), name);
@@ -424,8 +431,9 @@ void TestFrmMain::menuTree()
     QStringList top;
     for (QAction *action : bar->actions())
         top << action->objectName() + QLatin1Char('=') + action->text();
-    QCOMPARE(top,
-             QStringList({"=&File", "=&Help", "mnuDonate=&Donate", "mkmoney=Make Money &Online"}));
+    QCOMPARE(top, QStringList({QStringLiteral("=&File"), QStringLiteral("=&Help"),
+                               QStringLiteral("mnuDonate=&Donate"),
+                               QStringLiteral("mkmoney=Make Money &Online")}));
     QCOMPARE(bar->actions().at(0)->menu()->objectName(), QStringLiteral("nuFile"));
     QCOMPARE(bar->actions().at(1)->menu()->objectName(), QStringLiteral("mnuHelp"));
     QVERIFY(!action("mnuDonate")->menu());
@@ -439,11 +447,14 @@ void TestFrmMain::menuTree()
         return all;
     };
     QCOMPARE(lines(findControl<QMenu>("nuFile")),
-             QStringList({"mnuNext=Get My Gemvara Reading", "mnuExit=E&xit"}));
-    QCOMPARE(lines(findControl<QMenu>("mnuHelp")),
-             QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuFileSep1|-",
-                          "mnuUpdate=&Check for Software Update", "mnuFileSep2|-",
-                          "mnuAbout=&About Software"}));
+             QStringList({QStringLiteral("mnuNext=Get My Gemvara Reading"),
+                          QStringLiteral("mnuExit=E&xit")}));
+    QCOMPARE(
+        lines(findControl<QMenu>("mnuHelp")),
+        QStringList({QStringLiteral("mnuOnline=&Online Help"),
+                     QStringLiteral("mnuVisit=&Visit Us Online"), QStringLiteral("mnuFileSep1|-"),
+                     QStringLiteral("mnuUpdate=&Check for Software Update"),
+                     QStringLiteral("mnuFileSep2|-"), QStringLiteral("mnuAbout=&About Software")}));
 }
 
 void TestFrmMain::links_data()
@@ -452,13 +463,13 @@ void TestFrmMain::links_data()
     QTest::addColumn<QString>("address");
 
     // clang-format off
-    QTest::newRow("mnuOnline") << "mnuOnline" << ProductSite() + "/gemvara-free-help.html";
+    QTest::newRow("mnuOnline") << "mnuOnline" << ProductSite() + QStringLiteral("/gemvara-free-help.html");
     QTest::newRow("mnuVisit") << "mnuVisit" << ForumSite();
-    QTest::newRow("mnuUpdate") << "mnuUpdate" << ProductSite() + "/download-gemvara-free.html";
-    QTest::newRow("mnuDonate") << "mnuDonate" << HelpSite() + "/donate.html";
-    QTest::newRow("lblFullBrand") << "lblFullBrand" << HelpSite() + "/fully-branded.html";
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << ProductSite() + QStringLiteral("/download-gemvara-free.html");
+    QTest::newRow("mnuDonate") << "mnuDonate" << HelpSite() + QStringLiteral("/donate.html");
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << HelpSite() + QStringLiteral("/fully-branded.html");
     QTest::newRow("Label61") << "Label61" << ForumSite();
-    QTest::newRow("Label2") << "Label2" << HelpSite() + "/fully-branded.html";
+    QTest::newRow("Label2") << "Label2" << HelpSite() + QStringLiteral("/fully-branded.html");
     // clang-format on
 }
 
@@ -492,11 +503,11 @@ void TestFrmMain::accessKeys_data()
     QTest::addColumn<QString>("address");
 
     // clang-format off
-    QTest::newRow("Alt+D") << int(Qt::Key_D) << 0 << HelpSite() + "/donate.html";
-    QTest::newRow("Alt+H, O") << int(Qt::Key_H) << int(Qt::Key_O) << ProductSite() + "/gemvara-free-help.html";
+    QTest::newRow("Alt+D") << int(Qt::Key_D) << 0 << HelpSite() + QStringLiteral("/donate.html");
+    QTest::newRow("Alt+H, O") << int(Qt::Key_H) << int(Qt::Key_O) << ProductSite() + QStringLiteral("/gemvara-free-help.html");
     QTest::newRow("Alt+H, V") << int(Qt::Key_H) << int(Qt::Key_V) << ForumSite();
     QTest::newRow("Alt+H, C") << int(Qt::Key_H) << int(Qt::Key_C)
-                              << ProductSite() + "/download-gemvara-free.html";
+                              << ProductSite() + QStringLiteral("/download-gemvara-free.html");
     // clang-format on
 }
 
@@ -536,8 +547,8 @@ void TestFrmMain::frontLabelDecidesThePage_data()
     QTest::addColumn<bool>("cobrandInFront");
     QTest::addColumn<QString>("address");
     // clang-format off
-    QTest::newRow("co-branding in front") << true << HelpSite() + "/co-brand.html";
-    QTest::newRow("full-branding in front") << false << HelpSite() + "/fully-branded.html";
+    QTest::newRow("co-branding in front") << true << HelpSite() + QStringLiteral("/co-brand.html");
+    QTest::newRow("full-branding in front") << false << HelpSite() + QStringLiteral("/fully-branded.html");
     // clang-format on
 }
 
@@ -569,7 +580,7 @@ void TestFrmMain::aboutOpensModal()
         // The main window refuses input while the About window is up.
         UrlRecorder pages;
         // (through the window system, where modality is enforced)
-        auto *label = m_main->findChild<QLabel *>("Label2");
+        auto *label = Child<QLabel>(m_main, "Label2");
         const QPoint spot = label->mapTo(m_main, label->rect().center());
         QTest::mouseClick(m_main->windowHandle(), Qt::LeftButton, {}, spot);
         blocked = pages.addresses().isEmpty() && modal->parentWidget() == m_main;
@@ -600,7 +611,7 @@ void TestFrmMain::exitRemovesTheWindow_data()
 {
     QTest::addColumn<QString>("how");
     // clang-format off
-    QTest::newRow("button handler") << "cmdExit";
+    QTest::newRow("Exit button") << "cmdExit";
     QTest::newRow("File, Exit") << "mnuExit";
     QTest::newRow("close box") << "close";
     // clang-format on
@@ -614,7 +625,7 @@ void TestFrmMain::exitRemovesTheWindow()
     QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
     Child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("TYPED"));
     if (how == QLatin1String("cmdExit"))
-        m_main->cmdExit_Click();
+        findControl<QPushButton>("cmdExit")->click();
     else if (how == QLatin1String("mnuExit"))
         action("mnuExit")->trigger();
     else
@@ -623,9 +634,7 @@ void TestFrmMain::exitRemovesTheWindow()
     QTRY_VERIFY(m_main.isNull());
     QCOMPARE(quit.count(), 0);
     // The exit screen takes over; the program goes on.
-    QVERIFY(IsExitScreenLoaded());
-    QVERIFY(ExitScreen()->isVisible());
-    HideExitScreen();
+    QVERIFY(ExitScreenVisible());
 }
 
 GEMVARA_TEST_MAIN(TestFrmMain)

@@ -176,7 +176,7 @@ void TestStartup::secondCopyGivesWay()
     QVERIFY(IsGemvaraInfoBox(boxes.last(), QStringLiteral("Application is already running")));
     QCOMPARE(boxes.last().defaultButton, QMessageBox::Ok);
     // Nothing else ran: no window (so no draw to show), no reminder.
-    QVERIFY(!MainWindow());
+    QVERIFY(TopLevels<frmMain>().isEmpty());
     QVERIFY(Store().allKeys().isEmpty());
     // The first copy keeps its lock.
     QVERIFY(other.isLocked());
@@ -192,8 +192,8 @@ void TestStartup::firstCopyStarts()
 
     QCOMPARE(boxes.count(), 0); // a first start asks nothing
     QVERIFY(Store().contains(QLatin1String(ReminderKey)));
-    QPointer<frmMain> main = MainWindow();
-    QVERIFY(main);
+    QCOMPARE(TopLevels<frmMain>().size(), 1);
+    QPointer<frmMain> main = TopLevels<frmMain>().first();
     QVERIFY(main->isVisible());
     QCOMPARE(main->windowTitle(), QStringLiteral("Gemvara v1.0"));
 
@@ -214,7 +214,7 @@ void TestStartup::firstCopyStarts()
 
     main->close();
     QTRY_VERIFY(!main);
-    QVERIFY(!MainWindow());
+    QVERIFY(TopLevels<frmMain>().isEmpty());
 }
 
 GEMVARA_TEST_MAIN(TestStartup)

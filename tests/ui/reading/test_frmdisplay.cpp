@@ -133,10 +133,12 @@ private slots:
 
         // Pages 0 and 1 share one layout, placed from the tab control's corner.
         const QStringList pages[] = {
-            {"Frame1", "lblLifePathNumber", "Label4", "txtLifeJourneyNumberDisplay", "Label5",
-             "txtLifeJourneyNumberDisplayDesc"},
-            {"Frame3", "lblBirthdayNumber", "Label6", "txtBirthdayNumberDisplay", "Label7",
-             "txtBirthdayNumberDisplayDesc"},
+            {QStringLiteral("Frame1"), QStringLiteral("lblLifePathNumber"),
+             QStringLiteral("Label4"), QStringLiteral("txtLifeJourneyNumberDisplay"),
+             QStringLiteral("Label5"), QStringLiteral("txtLifeJourneyNumberDisplayDesc")},
+            {QStringLiteral("Frame3"), QStringLiteral("lblBirthdayNumber"),
+             QStringLiteral("Label6"), QStringLiteral("txtBirthdayNumberDisplay"),
+             QStringLiteral("Label7"), QStringLiteral("txtBirthdayNumberDisplayDesc")},
         };
         for (const QStringList &page : pages) {
             // clang-format off
@@ -529,7 +531,8 @@ private slots:
             m_window->windowHandle()->close();
 
         QTRY_VERIFY(m_window.isNull());
-        QCOMPARE(told, back ? QStringList({"closed", "back"}) : QStringList{"closed"});
+        QCOMPARE(told, back ? QStringList({QStringLiteral("closed"), QStringLiteral("back")})
+                            : QStringList{QStringLiteral("closed")});
     }
 
     void backKey()

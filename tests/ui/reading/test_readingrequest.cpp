@@ -2,10 +2,10 @@
 // main window's lists, "Get My Gemvara Reading" pressed.
 
 #include "catalogue.h"
-#include "exitscreen.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
 #include "gemstones.h"
+#include "navigator.h"
 
 #include "messageboxwatcher.h"
 #include "testmain.h"
@@ -27,6 +27,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include <memory>
+
 namespace {
 
 QString Text(frmDisplay *window, const char *box)
@@ -46,6 +48,7 @@ class TestReadingRequest : public QObject
     Q_OBJECT
 
 private:
+    std::unique_ptr<Navigator> m_navigator;
     QPointer<frmMain> m_main;
 
     void enterDate(const QString &day, const QString &month, const QString &year)
@@ -85,8 +88,8 @@ private:
 private slots:
     void init()
     {
-        m_main = new frmMain;
-        m_main->show();
+        m_navigator = std::make_unique<Navigator>();
+        m_main = m_navigator->openMain();
         QVERIFY(QTest::qWaitForWindowExposed(m_main));
         TypeInto(Child<QLineEdit>(m_main, "txtFirstName"), QStringLiteral("Mira"));
         TypeInto(Child<QLineEdit>(m_main, "txtLastName"), QStringLiteral("Okafor"));
@@ -96,7 +99,7 @@ private slots:
     {
         qDeleteAll(TopLevels<frmDisplay>());
         delete m_main;
-        HideExitScreen();
+        m_navigator.reset();
         QGuiApplication::clipboard()->clear();
     }
 
@@ -149,7 +152,7 @@ private slots:
         QVERIFY(window);
         QVERIFY(!m_main->isVisible());
         QVERIFY(!ExitScreenVisible());
-        QVERIFY(IsExitScreenLoaded());
+        QVERIFY(ExitScreenWidget());
         QVERIFY(!window->isModal());
         // Filling the guarded boxes empties the clipboard.
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
@@ -244,7 +247,7 @@ private slots:
         QCOMPARE(boxes.count(), 1);
         QVERIFY(TopLevels<frmDisplay>().isEmpty());
         QVERIFY(m_main->isVisible());
-        QVERIFY(!IsExitScreenLoaded() || !ExitScreenVisible());
+        QVERIFY(!ExitScreenVisible());
     }
 
     // Back, then another date: a fresh window with only the new reading,

@@ -9,3 +9,10 @@ QMessageBox::StandardButton ShowGemvaraMessage(QWidget *parent, QMessageBox::Ico
     box.setDefaultButton(defaultButton);
     return QMessageBox::StandardButton(box.exec());
 }
+
+bool AskGemvaraQuestion(const QString &question)
+{
+    return ShowGemvaraMessage(nullptr, QMessageBox::Information, question,
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+           == QMessageBox::Yes;
+}

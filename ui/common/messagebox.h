@@ -9,3 +9,8 @@ QMessageBox::StandardButton
 ShowGemvaraMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                    QMessageBox::StandardButton defaultButton = QMessageBox::Ok);
+
+// A question with Yes and No, Yes the default, under the information icon
+// and over no window; true when the answer is Yes. Start-up asks the
+// update reminder's question through it.
+bool AskGemvaraQuestion(const QString &question);

@@ -1,0 +1,55 @@
+#include "quitapplication.h"
+
+#include "shutdown.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+// Windows whose closing has begun, so that a call made from inside a close
+// handler goes on with the others instead of closing one twice.
+QList<QPointer<QWidget>> &Handled()
+{
+    static QList<QPointer<QWidget>> handled;
+    return handled;
+}
+
+// The program's own windows, shown or only hidden; menus, pop-ups and
+// tool tips are Qt's business.
+bool IsProgramWindow(const QWidget *w)
+{
+    switch (w->windowType()) {
+    case Qt::Window:
+    case Qt::Dialog:
+    case Qt::Sheet:
+    case Qt::Drawer:
+    case Qt::Tool:
+    case Qt::SplashScreen: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+void QuitApplication()
+{
+    // Copy the list first: a close handler may open or close windows.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (IsProgramWindow(w))
+            windows.append(w);
+    }
+    for (const QPointer<QWidget> &w : windows) {
+        if (!w || Handled().contains(w))
+            continue;
+        Handled().append(w);
+        // A window that refuses is not asked again; the process ends anyway.
+        w->close();
+    }
+    // Forgotten before the end: a test's replacement of the end throws,
+    // and its next quit starts afresh.
+    Handled().clear();
+    EndProcess();
+}

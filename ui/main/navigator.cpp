@@ -1,0 +1,69 @@
+#include "navigator.h"
+
+#include "frmDisplay.h"
+#include "frmExitScreen.h"
+#include "frmMain.h"
+#include "quitapplication.h"
+#include "reading.h"
+
+Navigator::Navigator(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Navigator::~Navigator()
+{
+    delete m_exitScreen;
+}
+
+frmMain *Navigator::openMain()
+{
+    auto *main = new frmMain;
+    connect(main, &frmMain::readingRequested, this,
+            [this, main](const Reading &reading) { openReading(main, reading); });
+    // Leaving the main window hands over to the exit screen.
+    connect(main, &frmMain::leaving, this, &Navigator::bringUpExit);
+    main->show();
+    return main;
+}
+
+void Navigator::openReading(frmMain *main, const Reading &reading)
+{
+    // A new window for every reading, filled while it is still hidden, so
+    // nothing of an earlier reading stays.
+    auto *display = new frmDisplay;
+    display->showReading(reading);
+    // Closing it leaves the exit screen up; Back then puts the main window,
+    // with its input as the user left it, in the exit screen's place.
+    connect(display, &frmDisplay::closed, this, &Navigator::bringUpExit);
+    connect(display, &frmDisplay::back, main, &QWidget::show);
+    connect(display, &frmDisplay::back, this, &Navigator::putAwayExit);
+
+    main->hide();
+    display->show();
+    // The reading window is to be the only one on screen; the first request
+    // also loads the exit screen, hidden.
+    putAwayExit();
+}
+
+frmExitScreen *Navigator::exitScreen()
+{
+    if (!m_exitScreen) {
+        m_exitScreen = new frmExitScreen;
+        connect(m_exitScreen, &frmExitScreen::left, this, [] { QuitApplication(); });
+    }
+    return m_exitScreen;
+}
+
+void Navigator::bringUpExit()
+{
+    frmExitScreen *screen = exitScreen();
+    screen->show();
+    screen->raise();
+}
+
+void Navigator::putAwayExit()
+{
+    // Loading it for a hide request never puts it on screen.
+    exitScreen()->hide();
+}
