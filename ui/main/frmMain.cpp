@@ -33,6 +33,8 @@ frmMain::frmMain(QWidget *parent)
     SetUpOfferBand(ui->Label61, FormColour::Purple, ui->lblFullBrand, ui->lblCobrand,
                    ui->lblFullBrand);
     OnLabelClick(ui->Label2, [] { OpenFullBrandPage(); });
+    // Top to bottom; only the offer in front takes the focus.
+    ChainLinksAfter(ui->cmdNext, {ui->Label61, ui->Label2, ui->lblFullBrand, ui->lblCobrand});
     // The three field captions fit their text exactly.
     for (QLabel *label : {ui->Label1, ui->Label4, ui->Label5})
         label->adjustSize();
@@ -116,9 +118,9 @@ void frmMain::applyColours()
 void frmMain::showCoBrandChoice(qint16 n)
 {
     if (n == 1 || n == 3 || n == 5)
-        ui->lblCobrand->raise();
+        PutOfferInFront(ui->lblCobrand, ui->lblFullBrand);
     else if (n == 2 || n == 4 || n == 6)
-        ui->lblFullBrand->raise();
+        PutOfferInFront(ui->lblFullBrand, ui->lblCobrand);
 }
 
 bool frmMain::validateInput()

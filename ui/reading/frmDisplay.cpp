@@ -7,6 +7,7 @@
 #include "formsetup.h"
 #include "gempictures.h"
 #include "lightlook.h"
+#include "linklabels.h"
 #include "offerband.h"
 #include "reading.h"
 
@@ -123,6 +124,8 @@ frmDisplay::frmDisplay(QWidget *parent)
 
     // Co-branding covers the full-branding offer and takes every click.
     SetUpOfferBand(ui->Label61, DarkPurple, ui->lblFullBrand, ui->lblCobrand, ui->lblCobrand);
+    ChainLinksAfter(ui->txtBirthdayNumberDisplayDesc,
+                    {ui->Label61, ui->lblCobrand, ui->lblFullBrand});
     connect(ui->cmdback, &QPushButton::clicked, this, &frmDisplay::cmdback_Click);
 
     ui->SSTab1->setFocus();
