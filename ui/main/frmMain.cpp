@@ -7,6 +7,7 @@
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "linklabels.h"
+#include "menukey.h"
 #include "messagebox.h"
 #include "numerology.h"
 #include "offerband.h"
@@ -56,6 +57,7 @@ frmMain::frmMain(QWidget *parent)
     connect(ui->mnuDonate, &QAction::triggered, this, [] { OpenDonatePage(); });
     // Switched off in the form, and nothing switches it on.
     connect(ui->mkmoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+    OpenMenusWithF10(this);
 
     // The name boxes take text of any length (a line edit stops at 32767
     // characters by default and would cut a pasted name).

@@ -135,22 +135,44 @@ frmDisplay::~frmDisplay() = default;
 
 void frmDisplay::showReading(const Reading &reading)
 {
-    ui->lblLifePathNumber->setText(QString::number(reading.lifePathNumber));
+    const QString lifePath = QString::number(reading.lifePathNumber);
+    ui->lblLifePathNumber->setText(lifePath);
     PutInto(ui->txtLifeJourneyNumberDisplay, reading.lifePathSignificance);
     PutInto(ui->txtLifeJourneyNumberDisplayDesc, reading.lifePathText);
 
-    ui->lblBirthdayNumber->setText(QString::number(reading.birthdayNumber));
+    const QString birthday = QString::number(reading.birthdayNumber);
+    ui->lblBirthdayNumber->setText(birthday);
     PutInto(ui->txtBirthdayNumberDisplay, reading.birthdaySignificance);
     PutInto(ui->txtBirthdayNumberDisplayDesc, reading.birthdayText);
+
+    tellResult(ui->tabLifePath, ui->lblLifePathNumber,
+               QStringLiteral("Life path number ") + lifePath, QLatin1Char(' ') + lifePath);
+    tellResult(ui->tabBirthday, ui->lblBirthdayNumber,
+               QStringLiteral("Birthday number ") + birthday, QLatin1Char(' ') + birthday);
 
     if (reading.gemName.isEmpty())
         return;
     ui->lblGemstoneName->setText(reading.gemName);
+    tellResult(ui->tabGemstone, ui->lblGemstoneName, QStringLiteral("Gemstone: ") + reading.gemName,
+               QStringLiteral(": ") + reading.gemName);
     ui->txtGemstoneDesc->setPlainText(reading.gemDescription);
     // A picture that cannot be had leaves the placeholder.
     const QPixmap picture = GemPicture(reading.gemPicture);
     if (!picture.isNull())
         ui->picGem->setPixmap(picture);
+}
+
+// Where a screen reader meets a result, said with what it is: at the label
+// that shows it, with each box on its page (which Tab reaches) and in the
+// name of the page's tab, read on opening and on every change of page.
+void frmDisplay::tellResult(QWidget *page, QLabel *shownIn, const QString &spoken,
+                            const QString &afterCaption)
+{
+    shownIn->setAccessibleName(spoken);
+    for (QPlainTextEdit *box : page->findChildren<QPlainTextEdit *>())
+        box->setAccessibleDescription(spoken);
+    const int tab = ui->SSTab1->indexOf(page);
+    ui->SSTab1->tabBar()->setAccessibleTabName(tab, ui->SSTab1->tabText(tab) + afterCaption);
 }
 
 void frmDisplay::cmdback_Click()

@@ -57,6 +57,7 @@ private slots:
     void links();
     void accessKeys_data();
     void accessKeys();
+    void f10OpensTheFirstMenu();
     void disabledEntryNeverOpensAPage();
     void frontLabelDecidesThePage_data();
     void frontLabelDecidesThePage();
@@ -517,6 +518,18 @@ void TestFrmMain::accessKeys()
     }
     QTRY_COMPARE(pages.addresses(), QStringList{address});
     QVERIFY(Child<QLineEdit>(m_main, "txtFirstName")->text().isEmpty());
+}
+
+// F10 opens the File menu, as on Linux desktops; Escape closes it and
+// the menu bar with it, back to the box the user was in.
+void TestFrmMain::f10OpensTheFirstMenu()
+{
+    auto *first = Child<QLineEdit>(m_main, "txtFirstName");
+    QTest::keyClick(first, Qt::Key_F10);
+    QTRY_COMPARE(QApplication::activePopupWidget(), findControl<QMenu>("nuFile"));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTRY_COMPARE(m_main->focusWidget(), first);
 }
 
 void TestFrmMain::disabledEntryNeverOpensAPage()
