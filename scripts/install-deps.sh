@@ -13,6 +13,7 @@ packages=(
   fonts-dejavu-core python3
   desktop-file-utils appstream llvm
   clang libclang-rt-14-dev clang-format clang-tidy
+  orca speech-dispatcher at-spi2-core dbus-daemon
 )
 
 bash "$(dirname "$0")/apt-install-missing.sh" "${packages[@]}"

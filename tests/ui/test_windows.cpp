@@ -233,7 +233,8 @@ private slots:
         QVERIFY(window->isVisible());
     }
 
-    // A double-click on a link opens its page once, as one click does.
+    // A double-click on a link opens its page once, as one click does, and
+    // so does a key that presses it.
     void doubleClickOpensOnePage_data()
     {
         QTest::addColumn<MakeWindow>("make");
@@ -278,6 +279,21 @@ private slots:
         UrlRecorder after;
         QTest::mouseClick(label, Qt::LeftButton, {}, centre);
         QCOMPARE(after.addresses(), click.addresses());
+
+        // From the keyboard, each of Return, Enter and Space opens it once,
+        // and nothing else: a dialog's default button stays unpressed.
+        label->setFocus(Qt::TabFocusReason);
+        for (const auto &[key, modifiers] :
+             {std::pair{Qt::Key_Return, Qt::KeyboardModifiers()},
+              std::pair{Qt::Key_Enter, Qt::KeyboardModifiers(Qt::KeypadModifier)},
+              std::pair{Qt::Key_Space, Qt::KeyboardModifiers()}}) {
+            UrlRecorder keyed;
+            MessageBoxWatcher boxes;
+            QTest::keyClick(label, key, modifiers);
+            QCOMPARE(keyed.addresses(), click.addresses());
+            QCOMPARE(boxes.count(), 0);
+            QVERIFY(window->isVisible());
+        }
     }
 };
 

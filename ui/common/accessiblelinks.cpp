@@ -7,6 +7,23 @@
 
 namespace {
 
+// Whether a sibling drawn over the label, with a background of its own,
+// hides the whole of it (as one offer of the bottom band hides the other).
+bool IsCovered(const QWidget *label)
+{
+    const QWidget *parent = label->parentWidget();
+    if (!parent)
+        return false;
+    const QObjectList &siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(label) + 1; i < siblings.size(); ++i) {
+        const auto *above = qobject_cast<const QWidget *>(siblings.at(i));
+        if (above && above->isVisible() && above->autoFillBackground()
+            && above->geometry().contains(label->geometry()))
+            return true;
+    }
+    return false;
+}
+
 class LinkLabelAccessible : public QAccessibleWidget
 {
 public:
@@ -36,6 +53,9 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.linked = true;
+        // What nobody can see or click is not read out either.
+        if (IsCovered(widget()))
+            s.invisible = true;
         return s;
     }
 

@@ -21,7 +21,14 @@ void SetUpOfferBand(QLabel *advert, const QColor &advertColour, QLabel *fullBran
         SetColours(offer, {{QPalette::WindowText, FormColour::Purple}, {QPalette::Window, face}});
         offer->setAutoFillBackground(true);
     }
-    inFront->raise();
     OnLabelClick(fullBrand, [] { OpenFullBrandPage(); });
     OnLabelClick(coBrand, [] { OpenCoBrandPage(); });
+    PutOfferInFront(inFront, inFront == fullBrand ? coBrand : fullBrand);
+}
+
+void PutOfferInFront(QLabel *inFront, QLabel *behind)
+{
+    inFront->raise();
+    inFront->setFocusPolicy(Qt::TabFocus);
+    behind->setFocusPolicy(Qt::NoFocus);
 }

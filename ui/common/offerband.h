@@ -11,3 +11,7 @@ class QLabel;
 // opens its page when clicked.
 void SetUpOfferBand(QLabel *advert, const QColor &advertColour, QLabel *fullBrand, QLabel *coBrand,
                     QLabel *inFront);
+
+// Puts one of the two offers in front of the other. Only the one in front
+// can be seen and clicked, so only that one is reached by Tab.
+void PutOfferInFront(QLabel *inFront, QLabel *behind);

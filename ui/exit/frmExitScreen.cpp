@@ -16,6 +16,7 @@
 #include <QRandomGenerator>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -64,6 +65,9 @@ frmExitScreen::frmExitScreen(QWidget *parent)
     for (auto it = m_placeholders.keyBegin(); it != m_placeholders.keyEnd(); ++it)
         (*it)->installEventFilter(this);
     OnLabelClick(ui->lblGoToHome, [this] { lblGoToHome_Click(); });
+    // The message box, out of sight, is no stop of the Tab chain (the form
+    // leaves it out): nobody could see what they typed there.
+    ChainLinksAfter(ui->txtFriendName, {ui->lblGoToHome});
     // The boxes take any length (a line edit stops at 32767 by default).
     for (QLineEdit *line : {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail})
         line->setMaxLength(std::numeric_limits<int>::max());
@@ -109,7 +113,19 @@ void frmExitScreen::setBoxText(QObject *box, const QString &text)
 
 void frmExitScreen::placeholderFocusIn(QObject *box)
 {
-    if (TrimBlanks(boxText(box)) == m_placeholders.value(box))
+    // Qt tells screen readers about a new focus only once this handler has
+    // run. A box that changed its text before that became their current
+    // object through the change, and the focus itself then went unspoken.
+    // So the placeholder leaves once the focus has been told: on the next
+    // turn of the event loop, or before a key or a click reaches the box.
+    m_emptyAfterFocus = box;
+    QMetaObject::invokeMethod(this, &frmExitScreen::emptyPlaceholder, Qt::QueuedConnection);
+}
+
+void frmExitScreen::emptyPlaceholder()
+{
+    QObject *box = std::exchange(m_emptyAfterFocus, nullptr);
+    if (box && TrimBlanks(boxText(box)) == m_placeholders.value(box))
         setBoxText(box, QString());
 }
 
@@ -132,8 +148,15 @@ bool frmExitScreen::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::FocusIn: placeholderFocusIn(watched); break;
-    case QEvent::FocusOut: placeholderFocusOut(watched); break;
+    case QEvent::FocusOut:
+        emptyPlaceholder();
+        placeholderFocusOut(watched);
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::InputMethod: emptyPlaceholder(); break;
     case QEvent::KeyPress:
+        emptyPlaceholder();
         if ((watched == ui->txtEmail || watched == ui->txtFriendEmail)
             && static_cast<QKeyEvent *>(event)->text() == QLatin1String(" "))
             return refuseSpace(static_cast<QWidget *>(watched));

@@ -51,6 +51,7 @@ private:
     void Check1_Click(bool ticked);
     void lblGoToHome_Click();
     void placeholderFocusIn(QObject *box);
+    void emptyPlaceholder();
     void placeholderFocusOut(QObject *box);
     bool refuseSpace(QWidget *box);
 
@@ -60,4 +61,7 @@ private:
     std::unique_ptr<Ui::frmExitScreen> ui;
     // The five refer-a-friend boxes and the placeholder each shows.
     QHash<QObject *, QString> m_placeholders;
+    // The box that got the focus while showing its placeholder, until the
+    // placeholder has left it.
+    QObject *m_emptyAfterFocus = nullptr;
 };

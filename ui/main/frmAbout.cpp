@@ -43,6 +43,7 @@ frmAbout::frmAbout(QWidget *parent)
     OnLabelClick(ui->lblHomePage, [] { OpenHomePage(); });
     // The details of the offer in Label3, not co-branding.
     OnLabelClick(ui->lblCobrand, [] { OpenFullBrandPage(); });
+    ChainLinksAfter(ui->cmdOK, {ui->lblHomePage, ui->lblCobrand});
 
     // OK is both the default (Enter) and the cancel button (Esc closes every
     // QDialog); the close box rejects, which is the same here.

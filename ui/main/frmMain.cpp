@@ -5,6 +5,7 @@
 #include "formsetup.h"
 #include "frmAbout.h"
 #include "linklabels.h"
+#include "menukey.h"
 #include "messagebox.h"
 #include "numerology.h"
 #include "offerband.h"
@@ -30,6 +31,8 @@ frmMain::frmMain(QWidget *parent)
     SetUpOfferBand(ui->Label61, FormColour::Purple, ui->lblFullBrand, ui->lblCobrand,
                    ui->lblFullBrand);
     OnLabelClick(ui->Label2, [] { OpenFullBrandPage(); });
+    // Top to bottom; only the offer in front takes the focus.
+    ChainLinksAfter(ui->cmdNext, {ui->Label61, ui->Label2, ui->lblFullBrand, ui->lblCobrand});
     // The three field captions fit their text exactly.
     for (QLabel *label : {ui->Label1, ui->Label4, ui->Label5})
         label->adjustSize();
@@ -51,6 +54,7 @@ frmMain::frmMain(QWidget *parent)
     connect(ui->mnuDonate, &QAction::triggered, this, [] { OpenDonatePage(); });
     // Switched off in the form, and nothing switches it on.
     connect(ui->mkmoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+    OpenMenusWithF10(this);
 
     // The name boxes take text of any length (a line edit stops at 32767
     // characters by default and would cut a pasted name).
@@ -113,9 +117,9 @@ void frmMain::applyColours()
 void frmMain::showCoBrandChoice(qint16 n)
 {
     if (n == 1 || n == 3 || n == 5)
-        ui->lblCobrand->raise();
+        PutOfferInFront(ui->lblCobrand, ui->lblFullBrand);
     else if (n == 2 || n == 4 || n == 6)
-        ui->lblFullBrand->raise();
+        PutOfferInFront(ui->lblFullBrand, ui->lblCobrand);
 }
 
 EnteredInput frmMain::enteredInput() const

@@ -1,6 +1,8 @@
 #include "startup.h"
 
+#include "accessibleforms.h"
 #include "accessiblelinks.h"
+#include "accessiblelists.h"
 #include "appicon.h"
 #include "buttonkeys.h"
 #include "fixedsize.h"
@@ -61,6 +63,8 @@ void SetUpApplication()
     InstallFontSubstitutes();
     InstallEnterPressesButtons();
     InstallAccessibleLinks();
+    InstallAccessibleLists();
+    InstallAccessibleForms();
     InstallFixedSizeOnWayland();
 }
 

@@ -6,10 +6,10 @@ class frmMain;
 
 // Process-wide settings, made once as soon as the QApplication exists: the
 // program icon and menu entry, the light look that no desktop theme
-// changes, the stand-ins for missing fonts, Enter on a focused button, link
-// labels that screen readers announce as links, and that closing the last
-// window does not end the program (only QuitApplication does, from the
-// exit screen).
+// changes, the stand-ins for missing fonts, Enter on a focused button, what
+// screen readers find in the forms (link labels as links, windows, named
+// lists), and that closing the last window does not end the program (only
+// QuitApplication does, from the exit screen).
 void SetUpApplication();
 
 // The first code of a new process: one copy per user, the update reminder,

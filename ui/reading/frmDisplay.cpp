@@ -7,6 +7,7 @@
 #include "formsetup.h"
 #include "gempictures.h"
 #include "lightlook.h"
+#include "linklabels.h"
 #include "offerband.h"
 #include "reading.h"
 
@@ -123,6 +124,8 @@ frmDisplay::frmDisplay(QWidget *parent)
 
     // Co-branding covers the full-branding offer and takes every click.
     SetUpOfferBand(ui->Label61, DarkPurple, ui->lblFullBrand, ui->lblCobrand, ui->lblCobrand);
+    ChainLinksAfter(ui->txtBirthdayNumberDisplayDesc,
+                    {ui->Label61, ui->lblCobrand, ui->lblFullBrand});
     connect(ui->cmdback, &QPushButton::clicked, this, &frmDisplay::cmdback_Click);
 
     ui->SSTab1->setFocus();
@@ -132,22 +135,44 @@ frmDisplay::~frmDisplay() = default;
 
 void frmDisplay::showReading(const Reading &reading)
 {
-    ui->lblLifePathNumber->setText(QString::number(reading.lifePathNumber));
+    const QString lifePath = QString::number(reading.lifePathNumber);
+    ui->lblLifePathNumber->setText(lifePath);
     PutInto(ui->txtLifeJourneyNumberDisplay, reading.lifePathSignificance);
     PutInto(ui->txtLifeJourneyNumberDisplayDesc, reading.lifePathText);
 
-    ui->lblBirthdayNumber->setText(QString::number(reading.birthdayNumber));
+    const QString birthday = QString::number(reading.birthdayNumber);
+    ui->lblBirthdayNumber->setText(birthday);
     PutInto(ui->txtBirthdayNumberDisplay, reading.birthdaySignificance);
     PutInto(ui->txtBirthdayNumberDisplayDesc, reading.birthdayText);
+
+    tellResult(ui->tabLifePath, ui->lblLifePathNumber,
+               QStringLiteral("Life path number ") + lifePath, QLatin1Char(' ') + lifePath);
+    tellResult(ui->tabBirthday, ui->lblBirthdayNumber,
+               QStringLiteral("Birthday number ") + birthday, QLatin1Char(' ') + birthday);
 
     if (reading.gemName.isEmpty())
         return;
     ui->lblGemstoneName->setText(reading.gemName);
+    tellResult(ui->tabGemstone, ui->lblGemstoneName, QStringLiteral("Gemstone: ") + reading.gemName,
+               QStringLiteral(": ") + reading.gemName);
     ui->txtGemstoneDesc->setPlainText(reading.gemDescription);
     // A picture that cannot be had leaves the placeholder.
     const QPixmap picture = GemPicture(reading.gemPicture);
     if (!picture.isNull())
         ui->picGem->setPixmap(picture);
+}
+
+// Where a screen reader meets a result, said with what it is: at the label
+// that shows it, with each box on its page (which Tab reaches) and in the
+// name of the page's tab, read on opening and on every change of page.
+void frmDisplay::tellResult(QWidget *page, QLabel *shownIn, const QString &spoken,
+                            const QString &afterCaption)
+{
+    shownIn->setAccessibleName(spoken);
+    for (QPlainTextEdit *box : page->findChildren<QPlainTextEdit *>())
+        box->setAccessibleDescription(spoken);
+    const int tab = ui->SSTab1->indexOf(page);
+    ui->SSTab1->tabBar()->setAccessibleTabName(tab, ui->SSTab1->tabText(tab) + afterCaption);
 }
 
 void frmDisplay::cmdback_Click()

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QLabel;
 struct Reading;
 
 namespace Ui {
@@ -50,6 +51,8 @@ protected:
 private:
     void cmdback_Click();
     void placePageControls();
+    void tellResult(QWidget *page, QLabel *shownIn, const QString &spoken,
+                    const QString &afterCaption);
 
     std::unique_ptr<Ui::frmDisplay> ui;
     bool m_pagesPlaced = false;

@@ -1,5 +1,6 @@
-// Text shrunk to fit its label, labels that act as links, windows centred
-// on the screen, and the sizes of the program icon.
+// Text shrunk to fit its label, labels that act as links (by mouse and by
+// keyboard), windows centred on the screen, and the sizes of the program
+// icon.
 
 #include "appicon.h"
 #include "centering.h"
@@ -8,6 +9,7 @@
 
 #include "testmain.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -120,6 +122,63 @@ private slots:
                        Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&label, &up);
         QCOMPARE(clicks, runs);
+    }
+
+    // A link is a Tab stop; Enter, Return or Space press it once, a held
+    // key does not repeat it, and other keys or chords do nothing.
+    void labelKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<int>("runs");
+        // clang-format off
+        QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false << 1;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << false << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << false << 1;
+        QTest::newRow("Space held") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << true << 0;
+        QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier) << false << 0;
+        QTest::newRow("a letter") << int(Qt::Key_A) << Qt::KeyboardModifiers() << false << 0;
+        // clang-format on
+    }
+
+    void labelKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, repeat);
+        QFETCH(int, runs);
+        QLabel label(QStringLiteral("Visit us"));
+        int clicks = 0;
+        OnLabelClick(&label, [&clicks] { ++clicks; });
+        QCOMPARE(label.focusPolicy(), Qt::TabFocus);
+        QVERIFY(label.property("accessibleLink").toBool());
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), repeat);
+        QCoreApplication::sendEvent(&label, &press);
+        QCOMPARE(clicks, runs);
+    }
+
+    // Reached by Tab, the link shows the style's focus frame, which goes
+    // with the focus.
+    void labelShowsItsFocus()
+    {
+        QWidget window;
+        auto *label = new QLabel(QStringLiteral("Visit us"), &window);
+        label->setGeometry(10, 10, 100, 20);
+        auto *other = new QLabel(QStringLiteral("Elsewhere"), &window);
+        other->setGeometry(10, 40, 100, 20);
+        other->setFocusPolicy(Qt::TabFocus);
+        OnLabelClick(label, [] {});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        other->setFocus();
+        const QImage without = label->grab().toImage();
+        QTest::keyClick(other, Qt::Key_Tab);
+        QVERIFY(label->hasFocus());
+        QVERIFY(label->grab().toImage() != without);
+        QTest::keyClick(label, Qt::Key_Tab);
+        QVERIFY(other->hasFocus());
+        QCOMPARE(label->grab().toImage(), without);
     }
 
     // Unscaled, the window system is handed 16 to 64 pixels only: each size

@@ -60,6 +60,7 @@ private slots:
     void links();
     void accessKeys_data();
     void accessKeys();
+    void f10OpensTheFirstMenu();
     void disabledEntryNeverOpensAPage();
     void frontLabelDecidesThePage_data();
     void frontLabelDecidesThePage();
@@ -357,10 +358,13 @@ void TestFrmMain::listsCannotBeEdited()
 void TestFrmMain::startsWithFocusAndTabOrder()
 {
     QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(m_main, "txtFirstName"));
+    // The links follow the form's own order, top to bottom; of the two
+    // offers only the one in front is a stop.
     const QStringList order{QStringLiteral("txtMiddleName"), QStringLiteral("txtLastName"),
                             QStringLiteral("cboMonth"),      QStringLiteral("cboDate"),
                             QStringLiteral("cboYear"),       QStringLiteral("cmdNext"),
-                            QStringLiteral("txtFirstName")};
+                            QStringLiteral("Label61"),       QStringLiteral("Label2"),
+                            QStringLiteral("lblFullBrand"),  QStringLiteral("txtFirstName")};
     for (const QString &name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), name);
@@ -525,6 +529,18 @@ void TestFrmMain::accessKeys()
     }
     QTRY_COMPARE(pages.addresses(), QStringList{address});
     QVERIFY(Child<QLineEdit>(m_main, "txtFirstName")->text().isEmpty());
+}
+
+// F10 opens the File menu, as on Linux desktops; Escape closes it and
+// the menu bar with it, back to the box the user was in.
+void TestFrmMain::f10OpensTheFirstMenu()
+{
+    auto *first = Child<QLineEdit>(m_main, "txtFirstName");
+    QTest::keyClick(first, Qt::Key_F10);
+    QTRY_COMPARE(QApplication::activePopupWidget(), findControl<QMenu>("nuFile"));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTRY_COMPARE(m_main->focusWidget(), first);
 }
 
 void TestFrmMain::disabledEntryNeverOpensAPage()

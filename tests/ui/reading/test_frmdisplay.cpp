@@ -455,9 +455,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_window));
         auto *tabs = findControl<QTabWidget>("SSTab1");
         QTRY_VERIFY(tabs->hasFocus());
-        const char *order[] = {
-            "cmdback",         "txtLifeJourneyNumberDisplay",     "txtBirthdayNumberDisplay",
-            "txtGemstoneDesc", "txtLifeJourneyNumberDisplayDesc", "txtBirthdayNumberDisplayDesc"};
+        // The links follow the form's own order; of the two offers only the
+        // one in front is a stop.
+        const char *order[] = {"cmdback",
+                               "txtLifeJourneyNumberDisplay",
+                               "txtBirthdayNumberDisplay",
+                               "txtGemstoneDesc",
+                               "txtLifeJourneyNumberDisplayDesc",
+                               "txtBirthdayNumberDisplayDesc",
+                               "Label61",
+                               "lblCobrand"};
         // Boxes on hidden pages cannot take the focus, so the chain is
         // walked once per page, skipping the boxes that are out of sight.
         for (int page = 0; page < 3; ++page) {
@@ -476,6 +483,8 @@ private slots:
                                              QApplication::focusWidget()->objectName())));
                 previous = widget->objectName();
             }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY2(tabs->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
         }
     }
 
