@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -82,6 +83,21 @@ class TestWindows : public QObject
 private slots:
     // The program's own start-up settings, Enter on buttons among them.
     void initTestCase() { SetUpApplication(); }
+
+    // Only QuitApplication ends the program: when the last window on screen
+    // closes, the event loop goes on. (A quit would be posted before the
+    // exit that follows the closing, and the loop would end with 0.)
+    void closingTheLastWindowKeepsRunning()
+    {
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTimer::singleShot(0, &window, [&window] {
+            window.close();
+            QTimer::singleShot(0, [] { QCoreApplication::exit(1); });
+        });
+        QCOMPARE(QApplication::exec(), 1);
+    }
 
     void frame_data()
     {
