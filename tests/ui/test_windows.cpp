@@ -85,18 +85,34 @@ private slots:
     void initTestCase() { SetUpApplication(); }
 
     // Only QuitApplication ends the program: when the last window on screen
-    // closes, the event loop goes on. (A quit would be posted before the
-    // exit that follows the closing, and the loop would end with 0.)
+    // closes, Qt does not ask the application to quit. Its request would be
+    // posted with the signal that the last window closed, so it would come
+    // before the exit that this test posts two steps later.
     void closingTheLastWindowKeepsRunning()
     {
+        struct QuitRequests : QObject
+        {
+            int seen = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                seen += event->type() == QEvent::Quit;
+                return false;
+            }
+        } quits;
+        qApp->installEventFilter(&quits);
         QWidget window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTimer::singleShot(0, &window, [&window] {
-            window.close();
-            QTimer::singleShot(0, [] { QCoreApplication::exit(1); });
+        connect(qApp, &QGuiApplication::lastWindowClosed, &window, [] {
+            QTimer::singleShot(0, [] { QTimer::singleShot(0, [] { QCoreApplication::exit(1); }); });
         });
-        QCOMPARE(QApplication::exec(), 1);
+        QTimer::singleShot(0, &window, &QWidget::close);
+        QTimer::singleShot(10000, [] { QCoreApplication::exit(2); }); // the deadline
+        const int code = QApplication::exec();
+        qApp->removeEventFilter(&quits);
+        QVERIFY2(code != 2, "closing the window did not make it the last one closed");
+        QCOMPARE(quits.seen, 0);
+        QCOMPARE(code, 1);
     }
 
     void frame_data()
