@@ -19,6 +19,9 @@ Tests labelled e2e, dist or package are not run.
     --list                 print the faults it would make, and stop
     --sample N --seed S    a random N of them (the same N for the same S)
     --held-out             the faults not in that sample (with --limit M: M of them)
+    --only REPORT          the survivors of an earlier report again, found by
+                           their line's text (the code may have moved since)
+    --not-in LOG           leave out the faults an earlier run's output names
     --equivalent FILE      known equivalent faults (default tools/mutate-equivalent.txt)
 
 An equivalent fault changes no behaviour, so no test can notice it. The
@@ -50,6 +53,7 @@ class Mutant:
     old: str
     new: str
     kind: str
+    text: str = ""  # the line as it was, for the report
 
     @property
     def ident(self):
@@ -127,10 +131,17 @@ def table_cells(path, number, code, raw):
             continue
         for (col, text), (_, neighbour) in zip(items, items[1:] + items[-2:-1]):
             if text != neighbour:
-                yield Mutant(path, number, col + 1, text, neighbour, "table cell")
+                yield Mutant(path, number, col + 1, text, neighbour, "table cell", raw.strip())
 
 
 def faults_in(path):
+    for m in faults_on_lines(path):
+        if not m.text:
+            m.text = (ROOT / path).read_text(encoding="utf-8").splitlines()[m.line - 1].strip()
+        yield m
+
+
+def faults_on_lines(path):
     raw_lines = (ROOT / path).read_text(encoding="utf-8").splitlines()
     for number, (code, raw) in enumerate(zip(masked(raw_lines), raw_lines), 1):
         stripped = code.strip()
@@ -157,7 +168,11 @@ def all_faults(paths):
         target = ROOT / p
         found = [target] if target.is_file() else sorted(target.rglob("*"))
         files += [f for f in found if f.suffix in (".cpp", ".h")]
-    return [m for f in files for m in faults_in(str(f.relative_to(ROOT)))]
+    found = {}
+    for f in files:
+        for m in faults_in(str(f.relative_to(ROOT))):
+            found.setdefault(m.ident, m)  # a cell of numbers is a constant too
+    return list(found.values())
 
 
 def apply(mutant, text):
@@ -296,6 +311,35 @@ def read_equivalent(path):
     return known
 
 
+def survivors_of(report):
+    """(path, column, old, new, line text) of each survivor in a report."""
+    wanted, lines = [], report.read_text(encoding="utf-8").splitlines()
+    pattern = re.compile(r"^  (\S+):(\d+):(\d+): '(.*)' -> '(.*)'  \[")
+    for ident, text in zip(lines, lines[1:]):
+        m = pattern.match(ident)
+        if m and ident.rstrip().endswith("]"):
+            wanted.append((m[1], int(m[3]), m[4], m[5], text.strip()))
+    return wanted
+
+
+def matching(mutants, wanted):
+    """The faults named, where they are now; a line moved to another file
+    is found by its text alone when that is unique."""
+    exact, anywhere = {}, {}
+    for m in mutants:
+        exact.setdefault((m.path, m.col, m.old, m.new, m.text), m)
+        anywhere.setdefault((m.old, m.new, m.text), []).append(m)
+    found = []
+    for path, col, old, new, text in wanted:
+        if (path, col, old, new, text) in exact:
+            found.append(exact[(path, col, old, new, text)])
+        elif len(anywhere.get((old, new, text), [])) == 1:
+            found.append(anywhere[(old, new, text)][0])
+        else:
+            print(f"not found any more: {path}:{col}: {old!r} -> {new!r} in {text!r}", file=sys.stderr)
+    return found
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("paths", nargs="*", default=["engine", "platform", "ui"])
@@ -304,18 +348,26 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--held-out", action="store_true")
     parser.add_argument("--limit", type=int)
+    parser.add_argument("--only", type=pathlib.Path)
+    parser.add_argument("--not-in", type=pathlib.Path)
     parser.add_argument("--equivalent", type=pathlib.Path,
                         default=ROOT / "tools" / "mutate-equivalent.txt")
     parser.add_argument("--report", type=pathlib.Path, default=WORK / "report.txt")
     args = parser.parse_args()
 
     mutants = all_faults(args.paths)
+    if args.not_in:
+        seen = set(re.findall(r"^\[\d+/\d+\] (.*?): (?:killed|survived|did not|equivalent)",
+                              args.not_in.read_text(encoding="utf-8"), re.M))
+        mutants = [m for m in mutants if m.ident not in seen]
     if args.sample:
         picked = set(map(id, random.Random(args.seed).sample(mutants, min(args.sample, len(mutants)))))
         mutants = [m for m in mutants if (id(m) in picked) != args.held_out]
         if args.held_out and args.limit:
             mutants = random.Random(args.seed + 1).sample(mutants, min(args.limit, len(mutants)))
             mutants.sort(key=lambda m: (m.path, m.line, m.col))
+    if args.only:
+        mutants = matching(mutants, survivors_of(args.only))
     if args.list:
         for m in mutants:
             print(f"{m.ident}  [{m.kind}]")
@@ -353,15 +405,13 @@ def main():
              f"{sum(r[1] == 'did not build' for r in results)} did not build",
              f"score: {len(killed)}/{len(counted)} = "
              f"{100 * len(killed) / max(1, len(counted)):.1f} % of the non-equivalent faults"]
-    source = {}
     for title, wanted in (("survivors", "survived"), ("equivalent", "equivalent")):
         chosen = [m for m, o in results if o == wanted]
         if chosen:
             lines.append(f"{title}:")
         for m in chosen:
-            text = source.setdefault(m.path, (ROOT / m.path).read_text(encoding="utf-8").splitlines())
             note = f"  # {equivalent[m.ident]}" if wanted == "equivalent" else ""
-            lines.append(f"  {m.ident}  [{m.kind}]{note}\n      {text[m.line - 1].strip()}")
+            lines.append(f"  {m.ident}  [{m.kind}]{note}\n      {m.text}")
     stale = {e for e in equivalent if any(e.startswith(p.rstrip("/") + "/") for p in args.paths)}
     stale -= {m.ident for m in all_faults(args.paths)}
     if stale:

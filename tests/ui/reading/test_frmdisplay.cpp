@@ -178,6 +178,10 @@ private slots:
         QVERIFY(base);
         const QRect actual(widget->mapTo(base, QPoint(0, 0)), widget->size());
         QCOMPARE(actual, place);
+        // Shown again (restored after it was minimised), nothing moves.
+        m_window->hide();
+        m_window->show();
+        QCOMPARE(QRect(widget->mapTo(base, QPoint(0, 0)), widget->size()), place);
         // Headings keep their place; a wider font than the form's is made
         // smaller until the text fits.
         if (control.startsWith(QLatin1String("Label"))) {
