@@ -210,7 +210,10 @@ def sync_copy(src):
         if b.is_file() and b.read_bytes() == a.read_bytes():
             continue
         b.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(a, b)
+        # A new time, not the original's: the copy of a fault's file was
+        # written later than that, and the build must see the change.
+        shutil.copyfile(a, b)
+        shutil.copymode(a, b)
 
 
 def configure(src, build):

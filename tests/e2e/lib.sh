@@ -112,7 +112,22 @@ is_placed() {
   local dx=$((2 * (x - left) + left + w + right - width)) dy=$((2 * (y - top) + top + h + bottom - height))
   [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
 }
-wait_placed() { wait_until "window $1 to be framed in the middle of the screen" is_placed "$1"; }
+# Under Wine, which places windows by its own idea of the frame, a window
+# is placed once it is framed and has kept its place since the last look.
+is_settled() {
+  local now
+  now=$(xwininfo -id "$1" 2>/dev/null | grep -E 'Absolute|IsViewable' | tr -d ' \n')
+  if [[ $now == *IsViewable* ]] && xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q ' = ' &&
+    [ "$now" = "${last_place:-}" ]; then
+    return 0
+  fi
+  last_place=$now
+  return 1
+}
+wait_placed() {
+  last_place=
+  wait_until "window $1 to be framed and placed" "${placed_check:-is_placed}" "$1"
+}
 # Each waits for the window, then for its place.
 wait_for_reading_window() { wait_for reading_window && wait_placed "$(reading_window)"; }
 wait_for_exit_screen() { wait_for exit_screen && wait_placed "$(exit_screen)"; }

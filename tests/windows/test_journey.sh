@@ -7,6 +7,7 @@
 set -euo pipefail
 e2e=$(cd "$(dirname "${BASH_SOURCE[0]}")/../e2e" && pwd)
 source "$e2e/lib.sh"
+placed_check=is_settled
 source "$e2e/test_reading_lib.sh"
 report_silent_failures
 
