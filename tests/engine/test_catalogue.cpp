@@ -75,8 +75,8 @@ const char *KindName(Kind kind)
     return "?";
 }
 
-// The gemstone names as the design lists them: the picture each shows and
-// the label of its description.
+// Every gemstone name with the picture it shows and the label of its
+// description.
 struct Stone
 {
     const char *code; // as used in GemTableRows below
@@ -94,7 +94,7 @@ const Stone Stones[] = {
 };
 
 // The gemstone table, a row per life path root 1-9, a column per birthday
-// root 1-9, copied cell by cell from the design.
+// root 1-9, written out cell by cell, not taken from the code.
 const char *const GemTableRows[] = {
     "YT GT YT LB DI EM MO BS CO", "YT CE AM LB DI EM MO BS MO", "YT CE AM LB DI YT MO BS CO",
     "YT CE YT LB DI EM MO BS CO", "RU CE AM LB DI EM MO BS CO", "YT CE YT LB DI EM MO BS CO",
