@@ -144,6 +144,7 @@ void TestSingleInstance::unreadableLock_data()
     QTest::addColumn<bool>("runs");
     // clang-format off
     QTest::newRow("empty, just written") << QByteArray() << 0 << false;
+    QTest::newRow("empty, a second old") << QByteArray() << 1 << false;
     QTest::newRow("empty, a minute old") << QByteArray() << 60 << true;
     QTest::newRow("garbage, just written") << QByteArray("garbage\n\377\n") << 0 << false;
     QTest::newRow("garbage, an hour old") << QByteArray("garbage\n\377\n") << 3600 << true;
