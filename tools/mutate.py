@@ -370,7 +370,8 @@ def main():
             mutants = random.Random(args.seed + 1).sample(mutants, min(args.limit, len(mutants)))
             mutants.sort(key=lambda m: (m.path, m.line, m.col))
     if args.only:
-        mutants = matching(mutants, survivors_of(args.only))
+        inside = lambda path: any(path == p or path.startswith(p.rstrip("/") + "/") for p in args.paths)
+        mutants = matching(mutants, [w for w in survivors_of(args.only) if inside(w[0])])
     if args.list:
         for m in mutants:
             print(f"{m.ident}  [{m.kind}]")
