@@ -243,8 +243,9 @@ no_browser_running() {
   return 0
 }
 
-# The text of selection $1 (clipboard or primary), and checks of it.
-selection() { xclip -o -selection "$1" 2>/dev/null || true; }
+# The text of selection $1 (clipboard or primary), and checks of it. An
+# owner that does not answer (a program that hangs) gives nothing after 5 s.
+selection() { timeout 5 xclip -o -selection "$1" 2>/dev/null || true; }
 selection_is() { [ "$(selection "$1")" = "$2" ]; }
 selection_is_not() { [ "$(selection "$1")" != "$2" ]; }
 clipboard() { selection clipboard; }
