@@ -22,7 +22,6 @@ source "$root/tests/e2e/test_reading_lib.sh"
 
 start_gemvara
 wait_for_window "$caption" 15 || fail "main window did not appear"
-sleep 1
 main=$(windows_named "$caption" | head -n1)
 activate_main
 xdotool type --delay 30 "mira"
@@ -35,16 +34,17 @@ pick "14"
 xdotool key Tab
 pick "1987"
 xdotool key Tab # the focus on the button, as just before asking
-sleep 0.5
+wait_drawn "$main"
 import -window "$main" "$SCREENSHOT_DIR/main-window.png"
 
 xdotool key space
 wait_for_reading_window || fail "no reading window"
 win=$(reading_window)
-xdotool windowactivate --sync "$win" 2>/dev/null || true
-sleep 0.3
+focus_window "$win"
+wait_drawn "$win"
+shown=$(window_pixels "$win")
 xdotool key ctrl+Tab # from "Birthday Number" on to "Gemstone For You"
-sleep 0.8
+wait_redrawn "$win" "$shown"
 import -window "$win" "$SCREENSHOT_DIR/reading-window.png"
 echo "$SCREENSHOT_DIR/main-window.png"
 echo "$SCREENSHOT_DIR/reading-window.png"

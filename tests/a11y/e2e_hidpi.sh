@@ -23,14 +23,8 @@ icon_x=26 icon_y=10 icon_size=32
 geometry() { xdotool getwindowgeometry "$1" | sed -n 's/^ *Geometry: //p'; }
 # The visible window titled like ours whose size is $1, or nothing.
 window_sized() { windows_of_size "$1" | head -n1; }
-wait_sized() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ -n "$(window_sized "$1")" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+has_window_sized() { [ -n "$(window_sized "$1")" ]; }
+wait_sized() { poll 10 has_window_sized "$1"; }
 # Root mean square difference of two pictures of one size, 0 (alike) to 1.
 rmse() { { compare -metric RMSE "$1" "$2" null: 2>&1 || true; } | sed -n 's/.*(\(.*\)).*/\1/p'; }
 below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
@@ -54,13 +48,12 @@ best_stone() {
 run_at() {
   local scale=$1 pid main reading screen
   QT_SCALE_FACTOR=$scale start_main_window "no main window at scale $scale"
-  sleep 1
   main=$(windows_named "$caption" | head -n1)
+  wait_drawn "$main"
   echo "main $(geometry "$main")" >"$E2E_WORK/sizes-$scale"
   import -window "$main" "$shots/main-$scale.png"
 
-  xdotool windowactivate --sync "$main" 2>/dev/null || true
-  sleep 0.3
+  focus_window "$main"
   xdotool type --delay 20 "mira"
   xdotool key Tab Tab
   xdotool type --delay 20 "okafor"
@@ -69,16 +62,17 @@ run_at() {
   wait_sized "$((496 * scale))x$((360 * scale))" || fail "no reading window at scale $scale"
   reading=$(window_sized "$((496 * scale))x$((360 * scale))")
   echo "reading $(geometry "$reading")" >>"$E2E_WORK/sizes-$scale"
-  xdotool windowactivate --sync "$reading" 2>/dev/null || true
-  sleep 0.3
+  focus_window "$reading"
+  wait_drawn "$reading"
+  shown=$(window_pixels "$reading")
   xdotool key ctrl+Tab # from "Birthday Number" on to "Gemstone For You"
-  sleep 0.6
+  wait_redrawn "$reading" "$shown"
   import -window "$reading" "$shots/reading-$scale.png"
 
   xdotool key alt+F4
   wait_sized "$((741 * scale))x$((315 * scale))" || fail "no exit screen at scale $scale"
-  sleep 0.6
   screen=$(window_sized "$((741 * scale))x$((315 * scale))")
+  wait_drawn "$screen"
   echo "exit $(geometry "$screen")" >>"$E2E_WORK/sizes-$scale"
   import -window "$screen" "$shots/exit-$scale.png"
   kill "$pid"

@@ -3,6 +3,7 @@
 # manager, in a throw-away home so the user's own settings are never touched.
 #   run-under-xvfb.sh TEST_SCRIPT GEMVARA_EXECUTABLE
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 script=$1
 work=$(mktemp -d "${TMPDIR:-/tmp}/gemvara-e2e.XXXXXX")
@@ -38,9 +39,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 
 if command -v openbox >/dev/null; then
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
-  pids+=($!)
-  sleep 0.5
+  start_window_manager
 fi
 
 bash "$script"

@@ -17,15 +17,16 @@ type_names
 pick_date_and_ask "29" "November" "1999"
 wait_for_reading_window || fail "no reading window"
 win=$(reading_window)
-xdotool windowactivate --sync "$win" 2>/dev/null || true
-sleep 0.5
+focus_window "$win"
+wait_drawn "$win"
 
 # The window opens on "Birthday Number"; Ctrl+Tab walks on from there.
 names=(1-birthday 2-gemstone 0-lifepath)
 for name in "${names[@]}"; do
   import -window "$win" "$out/reading-$name.png"
+  shown=$(window_pixels "$win")
   xdotool key ctrl+Tab
-  sleep 0.4
+  wait_redrawn "$win" "$shown"
 done
 import -window root "$out/screen.png"
 echo "screenshots in $out"

@@ -27,7 +27,7 @@ esac
 about_pid=$!
 wait_for_window "Gemvara v1.0" 15 || fail "About window did not appear"
 win=$(windows_named "Gemvara v1.0" | head -n1)
-sleep 0.5
+wait_placed "$win"
 # lblHomePage sits at 176,128 (270 x 13) in the window's client area.
 xdotool mousemove --window "$win" 190 134 click 1
 wait_for_pages 2 || fail "the home-page link opened nothing"
@@ -36,10 +36,10 @@ wait_for_pages 2 || fail "the home-page link opened nothing"
 pass "About window's home-page link opened $forum and the window stayed"
 
 # Esc closes it and nothing more is opened.
-xdotool windowactivate --sync "$win" 2>/dev/null || true
+focus_window "$win"
 xdotool key Escape
 wait_for_exit "$about_pid" 10 || fail "Esc did not close the About window"
-sleep 0.5
+wait_until "the browsers of this test to end" no_browser_running
 [ "$(wc -l <"$BROWSER_LOG")" -eq 2 ] || fail "unexpected pages: $(cat "$BROWSER_LOG")"
 pass "Esc closed the About window"
 
@@ -48,21 +48,17 @@ pass "Esc closed the About window"
 start_gemvara
 wait_for_window "Gemvara v1.0" 15 || fail "main window did not appear"
 main=$(windows_named "Gemvara v1.0" | head -n1)
-sleep 0.5
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-xdotool key alt+h
-sleep 0.3
-xdotool key v
+# The menu that Alt+H opens takes the next key: the program handles them in order.
+focus_window "$main"
+xdotool key alt+h v
 wait_for_pages 3 || fail "Help > Visit Us Online opened nothing"
 [ "$(page 3)" = "$forum" ] || fail "Visit Us Online opened '$(page 3)', expected '$forum'"
 pass "Help > Visit Us Online reached the browser"
 
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-xdotool key alt+h
-sleep 0.3
-xdotool key a
+focus_window "$main"
+xdotool key alt+h a
 wait_for_count "$caption" 2 || fail "Help > About Software showed no About window"
-sleep 0.5
+focus_window "$(about_window)"
 xdotool key Return
 wait_for_count "$caption" 1 || fail "Enter did not close the About window"
 pass "Help > About Software opened the About window and Enter closed it"

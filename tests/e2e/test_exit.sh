@@ -16,11 +16,9 @@ use_recording_browser
 start_and_leave_main() {
   start_main_window
   main=$(windows_named "$caption" | head -n1)
-  sleep 0.5
   close_for_exit_screen "$main" || fail "closing the main window showed no exit screen"
   screen=$(exit_screen)
-  sleep 0.5
-  [ "$(windows_named "$caption" | wc -l)" -eq 1 ] || fail "the main window is still there"
+  poll 10 has_windows "$caption" 1 || fail "the main window is still there"
   kill -0 "$pid" || fail "the program ended with the main window"
 }
 
@@ -38,9 +36,12 @@ start_and_leave_main
 xprop -id "$screen" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
   fail "the exit screen is not kept above other windows"
 other=$(windows_named "other" | head -n1)
-xdotool windowactivate --sync "$other" 2>/dev/null || true
+focus_window "$other"
 xdotool windowraise "$other"
-sleep 0.5
+# A move after the raise: once the window manager has moved the window, it
+# has dealt with the raise too.
+eval "$(xdotool getwindowgeometry --shell "$other")"
+timeout 10 xdotool windowmove --sync "$other" $((X + 1)) "$Y" || fail "the window manager did not move the other window"
 [ "$(stack_position "$screen")" -gt "$(stack_position "$other")" ] ||
   fail "another window came above the exit screen"
 pass "leaving the main window shows the exit screen above other windows"
@@ -52,16 +53,15 @@ kill "$other_pid" 2>/dev/null || true
 # 6,48 / 240,48 (225 x 19); the submit button at 128,72.
 type_into() {
   xdotool mousemove --window "$screen" "$1" "$2" click 1
-  sleep 0.2
   xdotool type --delay 20 "$3"
 }
-xdotool windowactivate --sync "$screen" 2>/dev/null || true
+focus_window "$screen"
 type_into 120 249 'Ann & Bob=1+2#3%'
 type_into 360 249 'ann@example.org'
 type_into 120 273 'Cy'
 type_into 360 273 'cy@example.org'
 xdotool mousemove --window "$screen" 250 297 click 1
-wait_for_pages 1 || true
+wait_for_pages 1 || fail "the referral opened no page"
 expected="$forum/kvqx-refer-a-friend.php?taf1=Ann%20%26%20Bob%3D1%2B2%233%25&taf2=ann%40example.org"
 expected+="&taf3=Your%20Message%0D%0A&taf4=Cy&taf5=cy%40example.org"
 expected+="&taf6=$(printf '%s/' "$product" | sed 's/:/%3A/g; s#/#%2F#g')"
@@ -78,7 +78,7 @@ pass "Exit ends the program with no window left"
 
 # 4. So does its close box.
 start_and_leave_main
-xdotool windowactivate --sync "$screen" 2>/dev/null || true
+focus_window "$screen"
 xdotool key alt+F4
 no_window_left
 pass "closing the exit screen ends the program with no window left"

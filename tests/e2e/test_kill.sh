@@ -16,7 +16,7 @@ mkdir -p "$(dirname "$store")"
 
 start_main() {
   start_main_window "$1: no main window"
-  sleep 0.5
+  # Start-up shows its messages before the main window, never after.
   [ -z "$(windows_named "$box_title")" ] || fail "$1: a message box came up"
 }
 # Kills the running copy at stage $1 and checks the next start.
@@ -47,7 +47,6 @@ printf '[Settings]\nDuration=2020-01-01\n' >"$store"
 start_gemvara
 pid=$!
 wait_for_window "$box_title" 15 || fail "no update question"
-sleep 0.3
 [ "$(stored_date)" = "2020-01-01" ] || fail "the date changed before the question was answered"
 kill -KILL "$pid"
 wait_for_exit "$pid" 10 || fail "the killed copy still runs"
@@ -58,7 +57,7 @@ pid=$!
 wait_for_window "$box_title" 15 || fail "the question did not come back after the kill"
 answer_box "$(windows_named "$box_title")" Escape
 wait_for_window "$caption" 15 || fail "no main window after the question was answered"
-sleep 0.5
+# The date is stored before the main window is shown.
 [ "$(stored_date)" = "$today" ] || fail "answering did not store today's date ('$(stored_date)')"
 stages=$((stages + 1))
 pass "killed at the update question; the next start asks again, and the answer stores today's date"
@@ -78,7 +77,7 @@ kill_and_restart "the About window"
 # The exit screen, with the referral form half filled.
 close_for_exit_screen "$(main_window | head -n1)" || fail "no exit screen"
 screen=$(exit_screen)
-xdotool windowactivate --sync "$screen" 2>/dev/null || true
+focus_window "$screen"
 exit_click "$screen" txtName
 xdotool type --delay 20 "Mira"
 kill_and_restart "the exit screen"
@@ -105,7 +104,8 @@ for ((i = 0; i < 600; i++)); do
   [ "$(windows_named "$box_title" | grep -c .)" -ge 19 ] && break
   sleep 0.1
 done
-sleep 1
+# Each refusing copy shows one box and waits; the twentieth copy has the
+# main window, so no further box can come.
 refusals=$(windows_named "$box_title" | grep -c . || true)
 [ "$refusals" -eq 19 ] || fail "twenty copies gave $refusals refusals, not 19"
 runner=$(xdotool getwindowpid "$(main_window)")

@@ -5,8 +5,7 @@ activate_main() {
   local main
   main=$(main_window | head -n1)
   [ -n "$main" ] || fail "no main window"
-  xdotool windowactivate --sync "$main" 2>/dev/null || true
-  sleep 0.3
+  focus_window "$main"
 }
 
 # Types the names into a freshly started main window, where the first name
@@ -40,10 +39,10 @@ ask_again() {
 }
 
 # Types the whole entry into a focused drop-down list; the list's keyboard
-# search selects the entry that starts with what was typed.
+# search selects the entry that starts with what was typed. The program
+# takes these keys and the next ones in order, so nothing is waited for.
 pick() {
   xdotool type --delay 40 "$1"
-  sleep 0.5
 }
 
 # Points in the reading window (window coordinates): the boxes of the two
@@ -58,9 +57,9 @@ tab_point() {
     gemstone) echo "255 82" ;;
   esac
 }
-# Clicks a tab of the reading window, then lets it draw its page.
+# Clicks a tab of the reading window; a click on its page that follows
+# reaches the page, as the program takes the clicks in order.
 show_tab() {
   # shellcheck disable=SC2046
   xdotool mousemove --window "$1" $(tab_point "$2") click 1
-  sleep 0.5
 }

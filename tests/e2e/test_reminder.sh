@@ -19,13 +19,9 @@ stored() { stored_date; }
 leave() {
   local main
   main=$(windows_named "Gemvara v1.0" | head -n1)
-  xdotool windowactivate --sync "$main" 2>/dev/null || true
+  close_for_exit_screen "$main" || fail "leaving the main window showed no exit screen"
+  focus_window "$(exit_screen)"
   xdotool key alt+F4
-  sleep 1
-  for w in $(windows_named "Gemvara v1.0"); do
-    xdotool windowactivate --sync "$w" 2>/dev/null || true
-    xdotool key alt+F4
-  done
   wait_for_exit "$pid" 10 || fail "the program did not end"
 }
 
@@ -36,8 +32,7 @@ answer_question() {
   [ -z "$(windows_named "Gemvara v1.0")" ] || fail "the main window came before the question"
   local box
   box=$(windows_named "Gemvara" | head -n1)
-  sleep 0.5
-  xdotool windowactivate --sync "$box" 2>/dev/null || true
+  focus_window "$box"
   xdotool key "$1"
   wait_for_window "Gemvara v1.0" 15 || fail "no main window after the question"
 }
@@ -49,7 +44,7 @@ seed 2020-01-01
 start_gemvara
 pid=$!
 answer_question Return
-wait_for_pages 1 || true
+wait_for_pages 1 || fail "Yes opened no page"
 [ "$(cut -f1 "$BROWSER_LOG")" = "$product/download-gemvara-free.html" ] ||
   fail "Yes opened '$(cat "$BROWSER_LOG")'"
 [ "$(stored)" = "$today" ] || fail "stored date is '$(stored)', expected $today"
@@ -68,7 +63,8 @@ start_gemvara
 pid=$!
 answer_question Escape
 [ "$(stored)" = "$today" ] || fail "stored date is '$(stored)' after No"
-sleep 0.5
+# The page would be asked for before the main window came.
+wait_until "the browsers of this test to end" no_browser_running
 [ "$(wc -l <"$BROWSER_LOG")" -eq 1 ] || fail "No opened a page: $(cat "$BROWSER_LOG")"
 pass "a date in the future asks too; No opens nothing"
 leave

@@ -75,23 +75,40 @@ const char *KindName(Kind kind)
     return "?";
 }
 
-// The label of the description that each gemstone name shows.
-const QHash<QString, QString> &LabelOfName()
+// Every gemstone name with the picture it shows and the label of its
+// description.
+struct Stone
 {
-    static const QHash<QString, QString> labels = {
-        {QStringLiteral("Yellow Topaz"), QStringLiteral("Topaz")},
-        {QStringLiteral("Golden Topaz"), QStringLiteral("Topaz")},
-        {QStringLiteral("Ruby"), QStringLiteral("Ruby")},
-        {QStringLiteral("Cat\u2019s Eye"), QStringLiteral("Cat's eye")},
-        {QStringLiteral("Amethyst"), QStringLiteral("Amethyst")},
-        {QStringLiteral("Light Blue Sapphire"), QStringLiteral("Sapphire")},
-        {QStringLiteral("Diamond"), QStringLiteral("Diamond")},
-        {QStringLiteral("Emerald"), QStringLiteral("Emerald")},
-        {QStringLiteral("Moonstone"), QStringLiteral("Moonstone")},
-        {QStringLiteral("Blue Sapphire"), QStringLiteral("Sapphire")},
-        {QStringLiteral("Coral"), QStringLiteral("Coral")},
-    };
-    return labels;
+    const char *code; // as used in GemTableRows below
+    const char16_t *name;
+    int picture;
+    const char *label;
+};
+const Stone Stones[] = {
+    {"YT", u"Yellow Topaz", 9, "Topaz"},  {"GT", u"Golden Topaz", 9, "Topaz"},
+    {"RU", u"Ruby", 8, "Ruby"},           {"CE", u"Cat\u2019s Eye", 3, "Cat's eye"},
+    {"AM", u"Amethyst", 1, "Amethyst"},   {"LB", u"Light Blue Sapphire", 2, "Sapphire"},
+    {"DI", u"Diamond", 5, "Diamond"},     {"EM", u"Emerald", 6, "Emerald"},
+    {"MO", u"Moonstone", 7, "Moonstone"}, {"BS", u"Blue Sapphire", 2, "Sapphire"},
+    {"CO", u"Coral", 4, "Coral"},
+};
+
+// The gemstone table, a row per life path root 1-9, a column per birthday
+// root 1-9, written out cell by cell, not taken from the code.
+const char *const GemTableRows[] = {
+    "YT GT YT LB DI EM MO BS CO", "YT CE AM LB DI EM MO BS MO", "YT CE AM LB DI YT MO BS CO",
+    "YT CE YT LB DI EM MO BS CO", "RU CE AM LB DI EM MO BS CO", "YT CE YT LB DI EM MO BS CO",
+    "YT CE AM LB DI EM MO BS MO", "GT CE AM LB DI EM MO BS CO", "YT CE AM LB DI EM MO BS CO",
+};
+
+const Stone &StoneCoded(const QString &code)
+{
+    for (const Stone &stone : Stones) {
+        if (code == QLatin1String(stone.code))
+            return stone;
+    }
+    qFatal("no stone %s", qPrintable(code));
+    return Stones[0];
 }
 
 } // namespace
@@ -109,7 +126,8 @@ private slots:
     void onlyThe13thBeginsWithASpace();
     void keysWithoutAnEntryGiveNothing_data();
     void keysWithoutAnEntryGiveNothing();
-    void gemstoneNamesShowTheirDescriptions();
+    void gemTableCells_data();
+    void gemTableCells();
     void picturesDecodeInListOrder_data();
     void picturesDecodeInListOrder();
 };
@@ -166,8 +184,8 @@ void TestCatalogue::interpretationsDifferFromEachOther()
 
     // The nine descriptions too, or a shared one could hide a wrong label.
     QSet<QString> gems;
-    for (const QString &label : QSet<QString>(LabelOfName().cbegin(), LabelOfName().cend()))
-        gems.insert(GemDescriptionCatalogue(label).value_or(QString()));
+    for (const Stone &stone : Stones)
+        gems.insert(GemDescriptionCatalogue(QLatin1String(stone.label)).value_or(QString()));
     gems.remove(QString());
     QCOMPARE(gems.size(), 9);
 }
@@ -213,24 +231,33 @@ void TestCatalogue::keysWithoutAnEntryGiveNothing()
     QVERIFY(!TextOf(kind, key).has_value());
 }
 
-void TestCatalogue::gemstoneNamesShowTheirDescriptions()
+void TestCatalogue::gemTableCells_data()
 {
-    QSet<QString> labelsUsed;
-    for (qint16 lifePath = 1; lifePath <= 9; ++lifePath) {
-        for (qint16 birthday = 1; birthday <= 9; ++birthday) {
-            const std::optional<Gemstone> gem = GemForRoots(lifePath, birthday);
-            QVERIFY(gem.has_value());
-            const QString where =
-                QStringLiteral("%1/%2 %3").arg(lifePath).arg(birthday).arg(gem->name);
-            QVERIFY2(LabelOfName().contains(gem->name), qPrintable(where));
-            const QString label = LabelOfName().value(gem->name);
-            const std::optional<QString> description = GemDescriptionCatalogue(label);
-            QVERIFY2(description.has_value(), qPrintable(where));
-            QVERIFY2(gem->description == *description, qPrintable(where));
-            labelsUsed.insert(label);
-        }
+    QTest::addColumn<int>("lifePathRoot");
+    QTest::addColumn<int>("birthdayRoot");
+    QTest::addColumn<QString>("code");
+    for (int row = 1; row <= 9; ++row) {
+        const QStringList codes = QString::fromLatin1(GemTableRows[row - 1]).split(u' ');
+        for (int column = 1; column <= 9; ++column)
+            QTest::addRow("%d/%d", row, column) << row << column << codes.at(column - 1);
     }
-    QCOMPARE(labelsUsed.size(), 9);
+}
+
+void TestCatalogue::gemTableCells()
+{
+    QFETCH(int, lifePathRoot);
+    QFETCH(int, birthdayRoot);
+    QFETCH(QString, code);
+    const Stone &stone = StoneCoded(code);
+
+    const std::optional<Gemstone> gem =
+        GemForRoots(static_cast<qint16>(lifePathRoot), static_cast<qint16>(birthdayRoot));
+    QVERIFY(gem.has_value());
+    QCOMPARE(gem->name, QString::fromUtf16(stone.name));
+    QCOMPARE(int(gem->picture), stone.picture);
+    const std::optional<QString> description = GemDescriptionCatalogue(QLatin1String(stone.label));
+    QVERIFY(description.has_value());
+    QCOMPARE(gem->description, *description);
 }
 
 void TestCatalogue::picturesDecodeInListOrder_data()

@@ -18,7 +18,9 @@ private slots:
     void workedDates();
     void reduceFoldsOnlyOnce_data();
     void reduceFoldsOnlyOnce();
-    void monthValuesAreExact();
+    void monthValues_data();
+    void monthValues();
+    void birthdayRoots();
     void oddTextsDoNotBreakTheSums_data();
     void oddTextsDoNotBreakTheSums();
     void rootsOutsideTheTableGiveNoGemstone();
@@ -90,7 +92,9 @@ void TestNumerology::reduceFoldsOnlyOnce_data()
     QTest::newRow("day 28") << "28" << 1;
     QTest::newRow("day 29 gives 2, no master") << "29" << 2;
     QTest::newRow("1999: 28 stays 10") << "1999" << 10;
-    QTest::newRow("1909: 19 stays 10") << "1909" << 10;
+    for (const char *year : {"1909", "1918", "1927", "1936", "1945", "1954", "1963", "1972",
+                             "1981", "1990"})
+        QTest::addRow("%s: 19 stays 10", year) << year << 10;
     QTest::newRow("1900: 10 gives 1") << "1900" << 1;
     QTest::newRow("2008: 10 gives 1") << "2008" << 1;
     QTest::newRow("1998: 27 gives 9") << "1998" << 9;
@@ -107,14 +111,44 @@ void TestNumerology::reduceFoldsOnlyOnce()
     QTEST(int(ReduceOnce(text)), "value");
 }
 
-void TestNumerology::monthValuesAreExact()
+void TestNumerology::monthValues_data()
 {
-    const QList<int> expected = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3};
-    for (int i = 0; i < 12; ++i)
-        QCOMPARE(int(MonthValue(CalendarMonths()[i])), expected[i]);
-    QCOMPARE(int(MonthValue(QStringLiteral("january"))), 0);
-    QCOMPARE(int(MonthValue(QStringLiteral(" May"))), 0);
-    QCOMPARE(int(MonthValue(QString())), 0);
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("value");
+    // October to December come reduced to one digit.
+    // clang-format off
+    QTest::newRow("January") << "January" << 1;
+    QTest::newRow("February") << "February" << 2;
+    QTest::newRow("March") << "March" << 3;
+    QTest::newRow("April") << "April" << 4;
+    QTest::newRow("May") << "May" << 5;
+    QTest::newRow("June") << "June" << 6;
+    QTest::newRow("July") << "July" << 7;
+    QTest::newRow("August") << "August" << 8;
+    QTest::newRow("September") << "September" << 9;
+    QTest::newRow("October") << "October" << 1;
+    QTest::newRow("November") << "November" << 2;
+    QTest::newRow("December") << "December" << 3;
+    QTest::newRow("lower case") << "january" << 0;
+    QTest::newRow("leading blank") << " May" << 0;
+    QTest::newRow("empty") << "" << 0;
+    // clang-format on
+}
+
+void TestNumerology::monthValues()
+{
+    QFETCH(QString, month);
+    QTEST(int(MonthValue(month)), "value");
+}
+
+void TestNumerology::birthdayRoots()
+{
+    // Days 1-9 give themselves, 10-18 and 19-27 give 1-9 again, 28-31 give 1-4.
+    const int roots[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4, 5, 6, 7,
+                         8, 9, 1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4};
+    for (int day = 1; day <= 31; ++day)
+        QCOMPARE(int(BirthdayRootOf(qint16(day))), roots[day - 1]);
+    QCOMPARE(int(BirthdayRootOf(0)), 0);
 }
 
 void TestNumerology::oddTextsDoNotBreakTheSums_data()
@@ -130,6 +164,10 @@ void TestNumerology::oddTextsDoNotBreakTheSums_data()
     QTest::newRow("day with blanks") << "  7 " << "July" << "2000" << 7 << 7;
     QTest::newRow("non-numeric day") << "x" << "July" << "2000" << 9 << 0;
     QTest::newRow("day too large for 16 bits") << "99999" << "July" << "2000" << 9 << 0;
+    QTest::newRow("largest 16-bit day") << "32767" << "July" << "2000" << 7 << 32767;
+    QTest::newRow("one past it") << "32768" << "July" << "2000" << 8 << 0;
+    QTest::newRow("smallest 16-bit day") << "-32768" << "July" << "2000" << 8 << -32768;
+    QTest::newRow("one below it") << "-32769" << "July" << "2000" << 9 << 0;
     // clang-format on
 }
 

@@ -2,6 +2,7 @@
 
 #include "testmain.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -68,6 +69,8 @@ private slots:
     void secondCopyRefusedWhileFirstRuns();
     void lockOfKilledCopyIsTakenOver_data();
     void lockOfKilledCopyIsTakenOver();
+    void unreadableLock_data();
+    void unreadableLock();
     void copiesStartedTogether();
     void releasedLockFreesTheNextStart();
     void runsWhenNoLockCanBeMade();
@@ -129,6 +132,38 @@ void TestSingleInstance::lockOfKilledCopyIsTakenOver()
     Probe next(QStringLiteral("hold"));
     QCOMPARE(next.answer(), QStringLiteral("1"));
     QVERIFY(!AcquireInstanceLock());
+}
+
+// A lock whose owner cannot be read, left by a copy that crashed while it
+// wrote it: taken for a copy that is starting while it is new, and taken
+// over once it is old.
+void TestSingleInstance::unreadableLock_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("age"); // seconds
+    QTest::addColumn<bool>("runs");
+    // clang-format off
+    QTest::newRow("empty, just written") << QByteArray() << 0 << false;
+    QTest::newRow("empty, a second old") << QByteArray() << 1 << false;
+    QTest::newRow("empty, a minute old") << QByteArray() << 60 << true;
+    QTest::newRow("garbage, just written") << QByteArray("garbage\n\377\n") << 0 << false;
+    QTest::newRow("garbage, an hour old") << QByteArray("garbage\n\377\n") << 3600 << true;
+    // clang-format on
+}
+
+void TestSingleInstance::unreadableLock()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, age);
+    QFETCH(bool, runs);
+    QFile lock(LockPath());
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(content);
+    QVERIFY(lock.flush()); // before the time is set: writing sets it too
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                             QFileDevice::FileModificationTime));
+    lock.close();
+    QCOMPARE(AcquireInstanceLock(), runs);
 }
 
 void TestSingleInstance::copiesStartedTogether()

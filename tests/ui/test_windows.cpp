@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -82,6 +83,37 @@ class TestWindows : public QObject
 private slots:
     // The program's own start-up settings, Enter on buttons among them.
     void initTestCase() { SetUpApplication(); }
+
+    // Only QuitApplication ends the program: when the last window on screen
+    // closes, Qt does not ask the application to quit. Its request would be
+    // posted with the signal that the last window closed, so it would come
+    // before the exit that this test posts two steps later.
+    void closingTheLastWindowKeepsRunning()
+    {
+        struct QuitRequests : QObject
+        {
+            int seen = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                seen += event->type() == QEvent::Quit;
+                return false;
+            }
+        } quits;
+        qApp->installEventFilter(&quits);
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        connect(qApp, &QGuiApplication::lastWindowClosed, &window, [] {
+            QTimer::singleShot(0, [] { QTimer::singleShot(0, [] { QCoreApplication::exit(1); }); });
+        });
+        QTimer::singleShot(0, &window, &QWidget::close);
+        QTimer::singleShot(10000, [] { QCoreApplication::exit(2); }); // the deadline
+        const int code = QApplication::exec();
+        qApp->removeEventFilter(&quits);
+        QVERIFY2(code != 2, "closing the window did not make it the last one closed");
+        QCOMPARE(quits.seen, 0);
+        QCOMPARE(code, 1);
+    }
 
     void frame_data()
     {

@@ -6,6 +6,7 @@
 # GEMVARA_SHOTS: a folder for the screenshots the test takes on its way.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../e2e/lib.sh"
 
 script=$1
 export GEMVARA_PACKAGE=$(readlink -f "$2")
@@ -33,8 +34,7 @@ pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
+start_window_manager
 
 bash "$here/make-prefix.sh" "$WINEPREFIX" x11
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -6,6 +6,7 @@
 set -euo pipefail
 e2e=$(cd "$(dirname "${BASH_SOURCE[0]}")/../e2e" && pwd)
 source "$e2e/lib.sh"
+placed_check=is_settled
 report_silent_failures
 
 drive=$WINEPREFIX/drive_c

@@ -7,6 +7,7 @@
 set -euo pipefail
 e2e=$(cd "$(dirname "${BASH_SOURCE[0]}")/../e2e" && pwd)
 source "$e2e/lib.sh"
+placed_check=is_settled
 source "$e2e/test_reading_lib.sh"
 report_silent_failures
 
@@ -32,9 +33,11 @@ store_key='HKCU\Software\GemvaraFree\GemvaraFree\Settings'
 stored_date() {
   wine reg query "$store_key" /v Duration 2>/dev/null | tr -d '\r' | awk '$1 == "Duration" { print $3 }'
 }
+# A screenshot of window $1 once it is drawn, when GEMVARA_SHOTS names a folder.
 shot() {
   [ -n "${GEMVARA_SHOTS:-}" ] || return 0
   mkdir -p "$GEMVARA_SHOTS"
+  wait_drawn "$1"
   import -window "$(printf '0x%x' "$1")" "$GEMVARA_SHOTS/$2.png"
 }
 leave_through_exit_screen() {
@@ -54,7 +57,6 @@ geometry=$(xdotool getwindowgeometry "$main" | sed -n 's/ *Geometry: //p')
 case "$geometry" in 427x*) ;; *) fail "main window is $geometry, not 427 pixels wide" ;; esac
 [ -z "$(windows_named "$box_title")" ] || fail "the first start asked a question"
 [ "$(stored_date)" = "$(date +%F)" ] || fail "registry holds '$(stored_date)' under $store_key"
-sleep 0.5
 shot "$main" main-window
 pass "the main window comes up; the first start stored today in $store_key"
 
@@ -70,24 +72,17 @@ kill -0 "$pid" 2>/dev/null || fail "the first copy ended"
 pass "a second copy is refused and ends; the first stays"
 
 # 3. A reading and its three tabs, each showing its own text.
-expect_clipboard() {
-  local i
-  for ((i = 0; i < 30; i++)); do
-    [ "$(clipboard)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "$2: the box shows '$(clipboard | head -c 200)'"
-}
 type_names
 pick_date_and_ask 29 November 1999
 wait_for reading_window || fail "no reading window"
 win=$(reading_window)
-sleep 0.5
 shot "$win" reading-window
 focus_window "$win"
 copy_box "$win" "${interpretation[@]}"
 expect_clipboard "$(catalogue_text birthday 29)" "the Birthday Number tab"
+shown=$(window_pixels "$win")
 show_tab "$win" gemstone
+[ -z "${GEMVARA_SHOTS:-}" ] || wait_redrawn "$win" "$shown"
 shot "$win" reading-window-gemstone
 copy_box "$win" "${gem_text[@]}"
 expect_clipboard "$(catalogue_text gemdescriptions "Cat's eye")" "the Gemstone For You tab"
@@ -106,7 +101,6 @@ pass "Back returns to the main window"
 # 5. Closing the main window shows the exit screen; Exit ends the program.
 close_for_exit_screen "$(main_window | head -n1)" || fail "closing the main window showed no exit screen"
 screen=$(exit_screen)
-sleep 0.5
 shot "$screen" exit-screen
 focus_window "$screen"
 xdotool key alt+x

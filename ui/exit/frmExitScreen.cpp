@@ -7,6 +7,7 @@
 #include "formcolours.h"
 #include "formsetup.h"
 #include "linklabels.h"
+#include "supporttext.h"
 #include "tellafriend.h"
 #include "version.h"
 #include "weblinks.h"
@@ -17,16 +18,6 @@
 
 #include <limits>
 #include <utility>
-
-namespace {
-
-int SupportTextIndex()
-{
-    const double r = QRandomGenerator::global()->generateDouble(); // 0 <= r < 1
-    return qBound(0, int(r * 4), 3);
-}
-
-} // namespace
 
 frmExitScreen::frmExitScreen(QWidget *parent)
     : QWidget(parent)
@@ -49,7 +40,8 @@ frmExitScreen::frmExitScreen(QWidget *parent)
 
     ui->Picture1->setPixmap(AppIcon().pixmap(32, 32));
     ui->Label1->setText(QStringLiteral(GEMVARA_CAPTION));
-    ui->Label2->setText(SupportText(SupportTextIndex()).value_or(QString()));
+    ui->Label2->setText(
+        SupportText(DrawSupportTextIndex(*QRandomGenerator::global())).value_or(QString()));
     ui->Label3->setText(SoftwaresCatalogueText());
     setMessageText(QStringLiteral("Your Message\r\n"));
     for (QLabel *label : {ui->Label1, ui->Label2, ui->Label3, ui->lblGoToHome})

@@ -29,13 +29,6 @@ QRandomGenerator &Random()
     return random;
 }
 
-// A single-precision value in [0, 1): 24 random bits, so it can never
-// round up to 1.
-float NextSingle()
-{
-    return float(Random().bounded(1u << 24)) / float(1u << 24);
-}
-
 } // namespace
 
 qint16 CoBrandNumberFor(float r)
@@ -45,9 +38,17 @@ qint16 CoBrandNumberFor(float r)
     return qint16(std::nearbyint(scaled));
 }
 
+qint16 DrawCoBrandNumber(QRandomGenerator &random)
+{
+    // A single-precision value in [0, 1): 24 random bits, so it can never
+    // round up to 1.
+    const float r = float(random.bounded(1u << 24)) / float(1u << 24);
+    return CoBrandNumberFor(r);
+}
+
 qint16 CoBrand_Randomize(frmMain *main)
 {
-    const qint16 n = CoBrandNumberFor(NextSingle());
+    const qint16 n = DrawCoBrandNumber(Random());
     if (main)
         main->showCoBrandChoice(n);
     return n;

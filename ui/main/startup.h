@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+class QRandomGenerator;
 class frmMain;
 
 // Process-wide settings, made once as soon as the QApplication exists: the
@@ -25,3 +26,5 @@ qint16 CoBrand_Randomize(frmMain *main);
 
 // The draw: r in [0, 1) to 1..7, the ends half as likely as the middle.
 qint16 CoBrandNumberFor(float r);
+// One draw from the generator, through CoBrandNumberFor.
+qint16 DrawCoBrandNumber(QRandomGenerator &random);

@@ -71,26 +71,6 @@ private:
     Pending m_pending = Pending::None;
 };
 
-// A Wayland compositor takes a new clipboard content only from the window
-// that has the keyboard focus, so whatever the guard did while the window
-// was in the background (filling it before it was shown, for one) is done
-// again each time it becomes active.
-void GuardOnActivation(QWidget *window)
-{
-    if (window->property("clipboardGuardedOnActivation").toBool())
-        return;
-    window->setProperty("clipboardGuardedOnActivation", true);
-    // Coming back from one of the program's own popups (a box's context
-    // menu, with its Copy) is not a new activation.
-    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, window,
-                     [window, previous = QPointer<QWindow>()](QWindow *focus) mutable {
-                         const bool fromPopup = previous && previous->type() == Qt::Popup;
-                         previous = focus;
-                         if (focus && focus == window->windowHandle() && !fromPopup)
-                             EmptyClipboard();
-                     });
-}
-
 bool NativeWayland()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -110,6 +90,26 @@ void EmptyClipboard()
     EmptySelection();
 }
 
+// A Wayland compositor takes a new clipboard content only from the window
+// that has the keyboard focus, so whatever the guard did while the window
+// was in the background (filling it before it was shown, for one) is done
+// again each time it becomes active.
+void GuardClipboardOnFocus(QWidget *window)
+{
+    if (window->property("clipboardGuardedOnActivation").toBool())
+        return;
+    window->setProperty("clipboardGuardedOnActivation", true);
+    // Coming back from one of the program's own popups (a box's context
+    // menu, with its Copy) is not a new activation.
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, window,
+                     [window, previous = QPointer<QWindow>()](QWindow *focus) mutable {
+                         const bool fromPopup = previous && previous->type() == Qt::Popup;
+                         previous = focus;
+                         if (focus && focus == window->windowHandle() && !fromPopup)
+                             EmptyClipboard();
+                     });
+}
+
 void GuardClipboard(QPlainTextEdit *box)
 {
     if (!box)
@@ -124,7 +124,7 @@ void GuardClipboard(QPlainTextEdit *box)
     box->viewport()->setMouseTracking(true);
 
     if (NativeWayland())
-        GuardOnActivation(box->window());
+        GuardClipboardOnFocus(box->window());
 
     QObject::connect(box, &QPlainTextEdit::textChanged, filter, &ClipboardGuardFilter::guard);
     // A selection made from the keyboard never reaches the primary

@@ -1,6 +1,7 @@
 #pragma once
 
 class QPlainTextEdit;
+class QWidget;
 
 // Empties the system clipboard and, where there is one (X11), the primary
 // selection. Does nothing when there is no clipboard.
@@ -13,5 +14,11 @@ void EmptyClipboard();
 // event the clipboard is emptied again, and any selection made in the box
 // is taken out of the primary selection, so it never stays there. Natively
 // on Wayland the box's window also empties the clipboard whenever it
-// becomes active, as the compositor ignores a change from the background.
+// becomes active, as the compositor ignores a change from the background
+// (GuardClipboardOnFocus).
 void GuardClipboard(QPlainTextEdit *box);
+
+// Empties the clipboard each time the window gets the keyboard focus,
+// except when the focus comes back to it from one of the program's popups
+// (a box's context menu, whose Copy must stay). Once per window.
+void GuardClipboardOnFocus(QWidget *window);

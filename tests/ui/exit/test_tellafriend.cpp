@@ -1,3 +1,4 @@
+#include "supporttext.h"
 #include "tellafriend.h"
 #include "weblinks.h"
 
@@ -5,8 +6,11 @@
 #include "testmain.h"
 #include "urlrecorder.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 #include <QUrl>
+
+#include <cmath>
 
 Q_DECLARE_METATYPE(ReferralFields)
 
@@ -40,6 +44,39 @@ class TestTellAFriend : public QObject
     Q_OBJECT
 
 private slots:
+    // The exit screen's support text: each of the four a quarter of the draws.
+    void supportTextDraw_data()
+    {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<int>("index");
+        // clang-format off
+        QTest::newRow("0") << 0.0 << 0;
+        QTest::newRow("just below 1/4") << std::nextafter(0.25, 0.0) << 0;
+        QTest::newRow("1/4") << 0.25 << 1;
+        QTest::newRow("1/2") << 0.5 << 2;
+        QTest::newRow("3/4") << 0.75 << 3;
+        QTest::newRow("largest below 1") << std::nextafter(1.0, 0.0) << 3;
+        // clang-format on
+    }
+    void supportTextDraw()
+    {
+        QFETCH(double, r);
+        QTEST(SupportTextIndexFor(r), "index");
+    }
+    void everySupportTextIsDrawn()
+    {
+        QRandomGenerator random(20240310);
+        int counts[4] = {};
+        const int draws = 40000;
+        for (int i = 0; i < draws; ++i) {
+            const int n = DrawSupportTextIndex(random);
+            QVERIFY2(n >= 0 && n <= 3, qPrintable(QString::number(n)));
+            ++counts[n];
+        }
+        for (int n = 0; n < 4; ++n)
+            QVERIFY2(qAbs(counts[n] - draws / 4) < draws / 50, qPrintable(QString::number(n)));
+    }
+
     void sendReferralChecksInOrder_data()
     {
         QTest::addColumn<ReferralFields>("fields");
@@ -137,14 +174,15 @@ private slots:
         const QUrl opened = urls.urls().first();
         // Nothing between here and the browser re-encodes or decodes it.
         QCOMPARE(opened.toString(QUrl::FullyEncoded), address);
-        QCOMPARE(opened.toString(QUrl::RemoveQuery), ReferralPageAddress());
+        QCOMPARE(opened.toString(QUrl::RemoveQuery),
+                 ForumSite() + QStringLiteral("/kvqx-refer-a-friend.php"));
 
         const Pairs expected{{QStringLiteral("taf1"), fields.name},
                              {QStringLiteral("taf2"), fields.email},
                              {QStringLiteral("taf3"), fields.message},
                              {QStringLiteral("taf4"), fields.friendName},
                              {QStringLiteral("taf5"), fields.friendEmail},
-                             {QStringLiteral("taf6"), ProductSiteRoot()}};
+                             {QStringLiteral("taf6"), ProductSite() + QLatin1Char('/')}};
         QCOMPARE(DecodeQuery(opened), expected);
     }
 };

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLockFile>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -49,6 +50,7 @@ private slots:
     void initTestCase();
     void drawnNumber_data();
     void drawnNumber();
+    void drawnNumberSpread_data();
     void drawnNumberSpread();
     void offerInFront_data();
     void offerInFront();
@@ -97,19 +99,31 @@ void TestStartup::drawnNumber()
     QCOMPARE(int(CoBrandNumberFor(r)), n);
 }
 
+void TestStartup::drawnNumberSpread_data()
+{
+    QTest::addColumn<bool>("seeded");
+    QTest::addColumn<double>("tolerance");
+    QTest::newRow("r evenly spread over [0, 1)") << false << 0.001;
+    QTest::newRow("draws of a seeded generator") << true << 0.005;
+}
+
 void TestStartup::drawnNumberSpread()
 {
-    // Over evenly spread draws the ends come half as often as the middle.
+    // The ends come half as often as the middle, and nothing else comes.
+    QFETCH(bool, seeded);
+    QFETCH(double, tolerance);
+    QRandomGenerator random(20240310);
     int counts[8] = {};
     const int steps = 1 << 16;
     for (int k = 0; k < steps; ++k) {
-        const int n = CoBrandNumberFor(float(k) / float(steps));
-        QVERIFY(n >= 1 && n <= 7);
+        const int n =
+            seeded ? DrawCoBrandNumber(random) : CoBrandNumberFor(float(k) / float(steps));
+        QVERIFY2(n >= 1 && n <= 7, qPrintable(QString::number(n)));
         ++counts[n];
     }
     for (int n = 1; n <= 7; ++n) {
         const double expected = (n == 1 || n == 7) ? 1.0 / 12 : 1.0 / 6;
-        QVERIFY2(qAbs(double(counts[n]) / steps - expected) < 0.001,
+        QVERIFY2(qAbs(double(counts[n]) / steps - expected) < tolerance,
                  qPrintable(QString::number(n)));
     }
 }

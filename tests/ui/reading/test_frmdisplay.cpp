@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -88,6 +89,8 @@ private slots:
         QCOMPARE(tabs->tabText(1), QStringLiteral("Birthday Number"));
         QCOMPARE(tabs->tabText(2), QStringLiteral("Gemstone For You"));
         QCOMPARE(tabs->currentIndex(), 1);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(tabs->tabBar()->tabTextColor(i), QColor(255, 0, 255));
         // All three tabs sit in one row, none scrolled out of sight.
         QCOMPARE(tabs->tabBar()->tabRect(0).top(), tabs->tabBar()->tabRect(2).top());
         QVERIFY(tabs->tabBar()->tabRect(2).right() < tabs->width());
@@ -177,6 +180,10 @@ private slots:
         QVERIFY(base);
         const QRect actual(widget->mapTo(base, QPoint(0, 0)), widget->size());
         QCOMPARE(actual, place);
+        // Shown again (restored after it was minimised), nothing moves.
+        m_window->hide();
+        m_window->show();
+        QCOMPARE(QRect(widget->mapTo(base, QPoint(0, 0)), widget->size()), place);
         // Headings keep their place; a wider font than the form's is made
         // smaller until the text fits.
         if (control.startsWith(QLatin1String("Label"))) {
@@ -420,6 +427,58 @@ private slots:
         QTRY_VERIFY2(ClipboardEmpty(), qPrintable(ClipboardText()));
         if (QGuiApplication::clipboard()->supportsSelection())
             QTRY_VERIFY(QGuiApplication::clipboard()->text(QClipboard::Selection).isEmpty());
+    }
+
+    // The focus rule natively on Wayland: each time the window gets the
+    // focus the clipboard is emptied, but not when the focus comes back
+    // from a popup of the program, such as a box's context menu with Copy.
+    void guardOnFocus_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::newRow("another window") << "window";
+        QTest::newRow("the window's popup") << "popup";
+    }
+    void guardOnFocus()
+    {
+        QFETCH(QString, from);
+        QWidget window;
+        GuardClipboardOnFocus(&window);
+        GuardClipboardOnFocus(&window); // once per window, however often asked
+        QWidget other;
+        QMenu popup(&window);
+        popup.addAction(QStringLiteral("Copy"));
+        for (QWidget *w : {static_cast<QWidget *>(&other), static_cast<QWidget *>(&window)}) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+        }
+        const auto focusTo = [](QWidget *w) {
+            w->windowHandle()->requestActivate();
+            return QTest::qWaitFor(
+                [w] { return QGuiApplication::focusWindow() == w->windowHandle(); });
+        };
+        QVERIFY(focusTo(&other));
+
+        QWidget *before = &other;
+        if (from == QLatin1String("popup")) {
+            QVERIFY(focusTo(&window));
+            popup.popup(window.mapToGlobal(QPoint(10, 10)));
+            QVERIFY(QTest::qWaitForWindowExposed(&popup));
+            before = &popup;
+            QVERIFY(focusTo(before));
+        }
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+        popup.close();
+        QVERIFY(focusTo(&window));
+        if (from == QLatin1String("popup"))
+            QCOMPARE(ClipboardText(), QStringLiteral("copied elsewhere"));
+        else
+            QVERIFY2(ClipboardEmpty(), qPrintable(ClipboardText()));
+        // Going to another window and back is a new activation.
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+        QVERIFY(focusTo(&other));
+        QCOMPARE(ClipboardText(), QStringLiteral("copied elsewhere"));
+        QVERIFY(focusTo(&window));
+        QVERIFY2(ClipboardEmpty(), qPrintable(ClipboardText()));
     }
 
     // A selection made from the keyboard in a guarded box leaves the

@@ -1,0 +1,10 @@
+#pragma once
+
+class QRandomGenerator;
+
+// Which of the four support texts the exit screen shows: r in [0, 1) to
+// 0..3, each a quarter of the range.
+int SupportTextIndexFor(double r);
+
+// One draw from the generator, through SupportTextIndexFor.
+int DrawSupportTextIndex(QRandomGenerator &random);
