@@ -49,6 +49,8 @@ void TestDisplayPlatform::arguments()
 
     std::vector<QByteArray> storage;
     std::vector<char *> argv;
+    storage.reserve(size_t(given.size()));
+    argv.reserve(size_t(given.size()) + 1);
     for (const QString &argument : given)
         storage.push_back(argument.toLocal8Bit());
     for (QByteArray &argument : storage)
