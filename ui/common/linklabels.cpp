@@ -29,7 +29,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *label = static_cast<QLabel *>(watched);
+        // While the label is being destroyed it is no longer a QLabel, yet
+        // still gets events (the focus leaving it): they are not ours.
+        auto *label = qobject_cast<QLabel *>(watched);
+        if (!label)
+            return false;
         switch (event->type()) {
         case QEvent::Paint: return paintWithFocus(label, event);
         case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent *>(event));
