@@ -134,7 +134,11 @@ point() {
 }
 
 # Points on the "Birthday Number" page, in window pixels (as test_reading.sh).
+# A loaded compositor may pass on only the end of the pointer's path, and Qt
+# takes a pointer back where it last was as no move: a second visit to a box
+# ends elsewhere in it.
 significance="200 140"
+significance_again="230 140"
 interpretation="200 215"
 back_button="300 290"
 
@@ -240,20 +244,26 @@ reading_on() {
   pass "$where: a mouse move over a guarded box empties the clipboard"
 
   # What another program put there goes the same way on XWayland. Natively
-  # wl-copy takes the focus away, and the compositor would ignore a change
-  # of the clipboard from the window now: the window empties it when it is
-  # active again, on a click on its title bar.
+  # wl-copy takes the focus away; the window empties the clipboard when it
+  # is active again. Weston may give the focus back by itself once the
+  # helpers' windows are gone, before the click on the title bar: then the
+  # emptying comes with no input of the window since wl-copy's, and weston
+  # drops it, so the window empties it again at the pointer's arrival.
   wl_offer "copied elsewhere"
   if [ "$where" = "XWayland" ]; then
     # shellcheck disable=SC2086
-    point $significance
-    poll 10 wl_clipboard_empty || fail "$where: moving over the significance box kept '$(wl_clipboard)'"
+    point $significance_again
+    poll 10 wl_clipboard_empty || fail "$where: moving over the significance box again kept '$(wl_clipboard)'"
     pass "$where: a mouse move over a guarded box empties another program's text"
   else
     read -r x y w h <<<"$(window_box)"
     pointer_to $((x + w / 2)) $((y + 8))
     xdotool click 1
     wait_for title_active || fail "$where: a click on the title bar did not activate the window"
+    # A click on the title bar is the decoration's, not the window's input;
+    # the pointer's arrival in the window is.
+    # shellcheck disable=SC2086
+    point $back_button
     poll 10 wl_clipboard_empty || fail "$where: activating the reading window kept '$(wl_clipboard)'"
     pass "$where: the reading window empties the clipboard when it becomes active"
   fi

@@ -71,6 +71,54 @@ private:
     Pending m_pending = Pending::None;
 };
 
+// Natively on Wayland a change of the clipboard carries the serial of the
+// program's last input (a key, a button, the pointer arriving), and the
+// compositor drops a change older than what it holds. Getting the focus is
+// no such input: when another program copied after the window's last
+// input, the emptying on activation is dropped. It is made again at the
+// window's first input after the activation, before the input is handled.
+class EmptyOnFirstInput : public QObject
+{
+public:
+    using QObject::QObject;
+
+    void arm() { m_armed = true; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Enter:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+            if (m_armed) {
+                m_armed = false;
+                EmptyClipboard();
+            }
+            break;
+        default: break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_armed = false;
+};
+
+// The window's filter; it sees every input before the window's widgets.
+EmptyOnFirstInput *FirstInputOf(QWindow *window)
+{
+    auto *filter = window->findChild<EmptyOnFirstInput *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!filter) {
+        filter = new EmptyOnFirstInput(window);
+        window->installEventFilter(filter);
+    }
+    return filter;
+}
+
 bool NativeWayland()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -105,8 +153,10 @@ void GuardClipboardOnFocus(QWidget *window)
                      [window, previous = QPointer<QWindow>()](QWindow *focus) mutable {
                          const bool fromPopup = previous && previous->type() == Qt::Popup;
                          previous = focus;
-                         if (focus && focus == window->windowHandle() && !fromPopup)
+                         if (focus && focus == window->windowHandle() && !fromPopup) {
                              EmptyClipboard();
+                             FirstInputOf(focus)->arm();
+                         }
                      });
 }
 

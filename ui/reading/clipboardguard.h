@@ -18,7 +18,8 @@ void EmptyClipboard();
 // (GuardClipboardOnFocus).
 void GuardClipboard(QPlainTextEdit *box);
 
-// Empties the clipboard each time the window gets the keyboard focus,
-// except when the focus comes back to it from one of the program's popups
-// (a box's context menu, whose Copy must stay). Once per window.
+// Empties the clipboard each time the window gets the keyboard focus, and
+// again at its first key, click or pointer arrival after that, except when
+// the focus comes back to it from one of the program's popups (a box's
+// context menu, whose Copy must stay). Once per window.
 void GuardClipboardOnFocus(QWidget *window);
