@@ -49,7 +49,7 @@ STOCK_IDIOMS = (
     r"(whole|wider|bigger) picture", r"eyes (tend to )?turn", r"at heart",
     r"far and wide", r"smooth your path", r"wears? you down", r"full of charm",
     r"the spotlight", r"ahead of (their|its|your) time", r"the inner voice",
-    r"feel like a cage", r"there to be solved",
+    r"feel like a cage", r"there to be solved", r"with a sure hand",
 )
 # Claims nobody can check, stated as fact or as a promise.
 OVERSTATEMENTS = (
@@ -298,8 +298,14 @@ def self_test():
 
 
 def main(args):
+    if args[:1] in (["-h"], ["--help"]):
+        print(__doc__)
+        return 0
     if args[:1] == ["--self-test"]:
         return self_test()
+    if args and args[0].startswith("-"):
+        print(f"unknown option {args[0]}; see --help")
+        return 2
     problems = check(pathlib.Path(args[0]) if args else DATA)
     for p in problems:
         print(p)
