@@ -1,18 +1,21 @@
 // Text shrunk to fit its label, labels that act as links (by mouse and by
-// keyboard), windows centred on the screen, and the sizes of the program
-// icon.
+// keyboard), windows centred on the screen, the sizes of the program icon
+// and the light look.
 
 #include "appicon.h"
 #include "centering.h"
 #include "fittext.h"
+#include "lightlook.h"
 #include "linklabels.h"
 
 #include "testmain.h"
 
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -36,6 +39,64 @@ class TestUiCommon : public QObject
     Q_OBJECT
 
 private slots:
+    // The whole program, these tests included, wears the light look.
+    void initTestCase() { UseLightLook(); }
+
+    // Each colour of the light look, as active and inactive windows show it
+    // and as a disabled control does, whatever the desktop's theme says.
+    void lightLook_data()
+    {
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QColor>("disabled");
+        const QColor black(0, 0, 0), white(255, 255, 255), face(239, 239, 239);
+        const QColor greyText(190, 190, 190), shadow(118, 118, 118);
+        const auto row = [](const char *name, QPalette::ColorRole role, QColor colour,
+                            QColor disabled) {
+            QTest::newRow(name) << int(role) << colour << disabled;
+        };
+        row("WindowText", QPalette::WindowText, black, greyText);
+        row("Window", QPalette::Window, face, face);
+        row("Button", QPalette::Button, face, face);
+        row("ButtonText", QPalette::ButtonText, black, greyText);
+        row("Light", QPalette::Light, white, white);
+        row("Midlight", QPalette::Midlight, QColor(202, 202, 202), QColor(202, 202, 202));
+        row("Mid", QPalette::Mid, QColor(184, 184, 184), QColor(184, 184, 184));
+        row("Dark", QPalette::Dark, QColor(159, 159, 159), QColor(190, 190, 190));
+        row("Shadow", QPalette::Shadow, shadow, QColor(177, 177, 177));
+        row("Text", QPalette::Text, black, greyText);
+        row("BrightText", QPalette::BrightText, white, white);
+        row("Base", QPalette::Base, white, face);
+        row("AlternateBase", QPalette::AlternateBase, face, face);
+        row("ToolTipBase", QPalette::ToolTipBase, QColor(255, 255, 220), QColor(255, 255, 220));
+        row("ToolTipText", QPalette::ToolTipText, black, black);
+        row("Link", QPalette::Link, QColor(0, 0, 255), QColor(0, 0, 255));
+        row("LinkVisited", QPalette::LinkVisited, QColor(255, 0, 255), QColor(255, 0, 255));
+        row("Highlight", QPalette::Highlight, QColor(48, 140, 198), QColor(145, 145, 145));
+        row("HighlightedText", QPalette::HighlightedText, white, white);
+        row("PlaceholderText", QPalette::PlaceholderText, QColor(0, 0, 0, 128),
+            QColor(0, 0, 0, 128));
+    }
+
+    void lightLook()
+    {
+        QFETCH(int, role);
+        QFETCH(QColor, colour);
+        QFETCH(QColor, disabled);
+        // As drawn: eight bits a channel.
+        const auto shown = [](QPalette::ColorGroup group, int r) {
+            return QApplication::palette()
+                .color(group, QPalette::ColorRole(r))
+                .name(QColor::HexArgb);
+        };
+        QCOMPARE(shown(QPalette::Active, role), colour.name(QColor::HexArgb));
+        QCOMPARE(shown(QPalette::Inactive, role), colour.name(QColor::HexArgb));
+        QCOMPARE(shown(QPalette::Disabled, role), disabled.name(QColor::HexArgb));
+        // Message boxes put Yes before No on every desktop.
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_DialogButtonLayout),
+                 int(QDialogButtonBox::WinLayout));
+    }
+
     void fitText_data()
     {
         QTest::addColumn<QString>("text");
