@@ -265,9 +265,19 @@ private slots:
                  (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
     }
 
+    // A window without a frame has no frame to wait for: it is centred
+    // when first shown, and stays put afterwards all the same.
+    void centerOnScreen_data()
+    {
+        QTest::addColumn<Qt::WindowFlags>("flags");
+        QTest::newRow("framed") << Qt::WindowFlags();
+        QTest::newRow("frameless") << Qt::WindowFlags(Qt::FramelessWindowHint);
+    }
+
     void centerOnScreen()
     {
-        QWidget window;
+        QFETCH(Qt::WindowFlags, flags);
+        QWidget window(nullptr, flags);
         window.resize(300, 200);
         window.move(0, 0);
         CenterOnScreen(&window);
