@@ -5,6 +5,7 @@
 #include "appicon.h"
 #include "centering.h"
 #include "fittext.h"
+#include "fixedsize.h"
 #include "formfonts.h"
 #include "lightlook.h"
 #include "linklabels.h"
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -165,6 +167,46 @@ private slots:
         const bool generic = sans.compare(QLatin1String("Sans Serif"), Qt::CaseInsensitive) == 0;
         for (const QString &family : {QStringLiteral("Verdana"), QStringLiteral("MS Sans Serif")})
             QCOMPARE(QFont::substitutes(family), generic ? QStringList() : QStringList{sans});
+    }
+
+    // A fixed-size window asked to maximise: elsewhere the window system
+    // decides; on Wayland it takes the maximised size for a moment, returns
+    // to the normal state by itself and gets its fixed size back. First
+    // the other platforms, as the Wayland keeper once there stays.
+    void fixedSizeMaximised_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("returns");
+        QTest::newRow("X11") << QStringLiteral("xcb") << false;
+        QTest::newRow("Wayland") << QStringLiteral("wayland") << true;
+    }
+
+    void fixedSizeMaximised()
+    {
+        QFETCH(QString, platform);
+        QFETCH(bool, returns);
+        InstallFixedSizeOnWayland(platform);
+        QWidget window;
+        window.setFixedSize(300, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.setWindowState(Qt::WindowMaximized);
+        // On Wayland it gives up its limits as soon as it asks.
+        QCOMPARE(window.windowHandle()->minimumSize() != QSize(300, 200), returns);
+        if (returns) {
+            // Here the window may be drawn at its new size before it hears
+            // of the state; a compositor has it drawn after: so it is drawn
+            // again until it has left the state.
+            const auto drawn = [&window] {
+                QExposeEvent expose(QRect(QPoint(), window.size()));
+                QCoreApplication::sendEvent(window.windowHandle(), &expose);
+                return true;
+            };
+            QTRY_VERIFY(drawn() && !window.isMaximized());
+        }
+        QTRY_COMPARE(window.size(), QSize(300, 200));
+        QCOMPARE(window.windowHandle()->minimumSize(), QSize(300, 200));
+        QCOMPARE(window.windowHandle()->maximumSize(), QSize(300, 200));
     }
 
     void labelClick_data()
