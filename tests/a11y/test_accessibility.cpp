@@ -430,6 +430,12 @@ private slots:
         QVERIFY(iface->textInterface());
         QCOMPARE(iface->textInterface()->text(0, iface->textInterface()->characterCount()),
                  combo->currentText());
+        // Read only: nothing selected, the caret at the start.
+        int start = -1, end = -1;
+        iface->textInterface()->selection(0, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, 0));
+        QCOMPARE(iface->textInterface()->selectionCount(), 0);
+        QCOMPARE(iface->textInterface()->cursorPosition(), 0);
         QCOMPARE(iface->childCount(), 1);
         QCOMPARE(iface->child(0)->object(), combo->view());
 
