@@ -19,8 +19,11 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QWindow>
+
+#include <memory>
 
 namespace {
 
@@ -99,6 +102,11 @@ private slots:
         // Message boxes put Yes before No on every desktop.
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_DialogButtonLayout),
                  int(QDialogButtonBox::WinLayout));
+        // In all else the style is Fusion's.
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        for (const auto hint :
+             {QStyle::SH_ToolTipLabel_Opacity, QStyle::SH_Widget_Animation_Duration})
+            QCOMPARE(QApplication::style()->styleHint(hint), fusion->styleHint(hint));
     }
 
     void fitText_data()
