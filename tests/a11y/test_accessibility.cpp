@@ -249,6 +249,31 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
+    // What the forms' own parts are: a line is a separator, a plain frame
+    // or an untitled group only layout, a form a window; a window of
+    // another kind, as a drop-down's open list, is none.
+    void formPartRoles()
+    {
+        QWidget form;
+        const auto shaped = [&form](QFrame::Shape shape) {
+            auto *line = new QFrame(&form);
+            line->setFrameShape(shape);
+            return line;
+        };
+        const QList<std::pair<QWidget *, Role>> expected = {
+            {&form, Role::Window},
+            {shaped(QFrame::HLine), Role::Separator},
+            {shaped(QFrame::VLine), Role::Separator},
+            {shaped(QFrame::NoFrame), Role::Client},
+            {new QGroupBox(&form), Role::Client}};
+        for (const auto &[widget, role] : expected)
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->role(), role);
+        auto *list = new QComboBox(&form);
+        list->addItem(QStringLiteral("1901"));
+        QVERIFY(QAccessible::queryAccessibleInterface(list->view()->window())->role()
+                != Role::Window);
+    }
+
     // The check itself: a box with nothing to name it and a label that
     // opens a page but reads as text are both reported.
     void unnamedControlsAreReported()
@@ -405,6 +430,12 @@ private slots:
         QVERIFY(iface->textInterface());
         QCOMPARE(iface->textInterface()->text(0, iface->textInterface()->characterCount()),
                  combo->currentText());
+        // Read only: nothing selected, the caret at the start.
+        int start = -1, end = -1;
+        iface->textInterface()->selection(0, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, 0));
+        QCOMPARE(iface->textInterface()->selectionCount(), 0);
+        QCOMPARE(iface->textInterface()->cursorPosition(), 0);
         QCOMPARE(iface->childCount(), 1);
         QCOMPARE(iface->child(0)->object(), combo->view());
 

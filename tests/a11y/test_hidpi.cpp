@@ -85,6 +85,13 @@ private slots:
                  qPrintable(QStringLiteral("differs by %1").arg(MeanDifference(reduced, small))));
     }
 
+    // Outside the list there is no picture, whatever the scale.
+    void noPictureOutsideTheList()
+    {
+        for (const int position : {-1, 0, GemPictureCount + 1})
+            QVERIFY2(GemPicture(qint16(position)).isNull(), qPrintable(QString::number(position)));
+    }
+
     // What the reading window paints in its picture box is the large
     // picture pixel for pixel, at the box's place and size.
     void readingWindowShowsLargePicture_data()

@@ -14,6 +14,7 @@
 #include "urlrecorder.h"
 #include "widgethelpers.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -195,23 +196,29 @@ private slots:
             qPrintable(QStringLiteral("window colour at %1,%2").arg(patch.x()).arg(patch.y())));
     }
 
-    // Return and keypad Enter press the focused button, as Space does.
+    // Return and keypad Enter press the focused button, as Space does;
+    // a chord or another key does not.
     void enterPressesFocusedButton_data()
     {
         QTest::addColumn<MakeWindow>("make");
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("key");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("presses");
         const QList<std::pair<const char *, MakeWindow>> windows = {
             {"cmdNext", Main}, {"cmdback", ReadingWindow}, {"cmdClose", Exit}, {"cmdSubmit", Exit}};
         for (const auto &[button, make] : windows) {
             // clang-format off
-            QTest::addRow("%s, Return", button) << make << button << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+            QTest::addRow("%s, Return", button) << make << button << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
             QTest::addRow("%s, keypad Enter", button)
-                << make << button << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
-            QTest::addRow("%s, Space", button) << make << button << int(Qt::Key_Space) << Qt::KeyboardModifiers();
+                << make << button << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
+            QTest::addRow("%s, Space", button) << make << button << int(Qt::Key_Space) << Qt::KeyboardModifiers() << true;
             // clang-format on
         }
+        // clang-format off
+        QTest::newRow("cmdNext, Ctrl+Return") << Main << "cmdNext" << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+        QTest::newRow("cmdNext, a letter") << Main << "cmdNext" << int(Qt::Key_N) << Qt::KeyboardModifiers() << false;
+        // clang-format on
     }
 
     void enterPressesFocusedButton()
@@ -220,13 +227,18 @@ private slots:
         QFETCH(QString, button);
         QFETCH(int, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, presses);
         const std::unique_ptr<QWidget> window = ActiveWindow(make);
         ButtonClicks clicks(window.get());
         QWidget *focused = Child(window.get(), qPrintable(button));
         focused->setFocus(Qt::TabFocusReason);
         QVERIFY(focused->hasFocus());
-        QTest::keyClick(focused, Qt::Key(key), modifiers);
-        QCOMPARE(clicks.clicked(), QStringList{button});
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(focused, &press);
+        QTest::keyRelease(focused, Qt::Key(key), modifiers);
+        QCOMPARE(clicks.clicked(), presses ? QStringList{button} : QStringList());
+        // A key that presses the button goes no further, to the window.
+        QCOMPARE(press.isAccepted(), presses);
     }
 
     // Enter in a box or a list stays with it (or with the window, as

@@ -81,10 +81,11 @@ protected:
 
 } // namespace
 
-void InstallFixedSizeOnWayland()
+void InstallFixedSizeOnWayland(const QString &platform)
 {
     static FixedSizeKeeper *keeper = nullptr;
-    if (keeper || !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    const QString name = platform.isEmpty() ? QGuiApplication::platformName() : platform;
+    if (keeper || !name.startsWith(QLatin1String("wayland")))
         return;
     keeper = new FixedSizeKeeper(qApp);
     qApp->installEventFilter(keeper);

@@ -88,11 +88,43 @@ private slots:
         QCOMPARE(w->geometry(), geometry);
     }
 
+    // The form's fixed colours, each on a background that is drawn.
+    void colours_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QColor>("colour");
+        const QColor white(255, 255, 255), navy(0, 0, 128);
+        const int back = QPalette::Window, text = QPalette::WindowText;
+        // clang-format off
+        QTest::newRow("form") << "frmExitScreen" << back << white;
+        QTest::newRow("Label2") << "Label2" << back << white;
+        QTest::newRow("Check1") << "Check1" << text << QColor(0, 0, 192);
+        QTest::newRow("Frame2") << "Frame2" << back << navy;
+        QTest::newRow("Frame2 caption") << "Frame2" << text << white;
+        QTest::newRow("Frame6") << "Frame6" << back << navy;
+        QTest::newRow("Frame6 caption") << "Frame6" << text << white;
+        QTest::newRow("Label3") << "Label3" << text << white;
+        QTest::newRow("lblGoToHome") << "lblGoToHome" << text << QColor(255, 255, 0);
+        // clang-format on
+    }
+
+    void colours()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, role);
+        QFETCH(QColor, colour);
+        QWidget *widget =
+            name == m_form->objectName() ? m_form.get() : Child(m_form.get(), qPrintable(name));
+        QCOMPARE(widget->palette().color(QPalette::ColorRole(role)), colour);
+        if (role == QPalette::Window)
+            QVERIFY(widget->autoFillBackground());
+    }
+
     void lookOfTheWindow()
     {
         // Caption, staying on top and placement: see test_windows.
         QCOMPARE(m_form->size(), QSize(741, 315));
-        QCOMPARE(m_form->palette().color(QPalette::Window), QColor(Qt::white));
 
         // A link cut off at "…Softwar" cannot be read: the font gives way.
         for (const char *name : {"Label1", "Label2", "Label3", "lblGoToHome"}) {

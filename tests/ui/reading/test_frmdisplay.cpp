@@ -94,6 +94,9 @@ private slots:
         // All three tabs sit in one row, none scrolled out of sight.
         QCOMPARE(tabs->tabBar()->tabRect(0).top(), tabs->tabBar()->tabRect(2).top());
         QVERIFY(tabs->tabBar()->tabRect(2).right() < tabs->width());
+        // Low tabs, as on the form: 18 pixels high.
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(tabs->tabBar()->tabRect(i).height(), 18);
         QTRY_VERIFY(tabs->hasFocus());
 
         QCOMPARE(findControl<QLabel>("lblLifePathNumber")->text(), QStringLiteral("12"));
