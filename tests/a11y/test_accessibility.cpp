@@ -512,6 +512,10 @@ private slots:
     void exitBoxEmptiesAfterItsFocusIsTold()
     {
         const std::unique_ptr<QWidget> window = ShowNew(Make<frmExitScreen>());
+        // The screen comes up without taking the focus: a box gets its
+        // focus event once the user has come to the window.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         auto *box = window->findChild<QLineEdit *>(QStringLiteral("txtName"));
         box->setFocus(Qt::TabFocusReason);
         QCOMPARE(box->text(), QStringLiteral("Your Name"));
