@@ -99,6 +99,10 @@ private slots:
         QCOMPARE(shown(QPalette::Active, role), colour.name(QColor::HexArgb));
         QCOMPARE(shown(QPalette::Inactive, role), colour.name(QColor::HexArgb));
         QCOMPARE(shown(QPalette::Disabled, role), disabled.name(QColor::HexArgb));
+    }
+
+    void lightLookStyle()
+    {
         // Message boxes put Yes before No on every desktop.
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_DialogButtonLayout),
                  int(QDialogButtonBox::WinLayout));
