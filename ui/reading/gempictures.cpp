@@ -26,8 +26,10 @@ QPixmap GemPicture(qint16 position)
     // keeps its detail; the normal one would be enlarged and blur.
     const bool doubleSize = qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
     // Decoding all nine up front would slow every start; most runs show one or two.
-    static std::array<QPixmap, std::size_t{GemPictureCount} * 2> pictures;
-    QPixmap &picture = pictures[(position - 1) * 2 + (doubleSize ? 1 : 0)];
+    // One cache per size, so a scale changed while running never gets the other's.
+    static std::array<QPixmap, GemPictureCount> normal;
+    static std::array<QPixmap, GemPictureCount> doubled;
+    QPixmap &picture = (doubleSize ? doubled : normal).at(std::size_t(position - 1));
     if (picture.isNull() && doubleSize && picture.load(DoubleSizePath(position)))
         picture.setDevicePixelRatio(2.0);
     if (picture.isNull())
