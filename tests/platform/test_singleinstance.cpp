@@ -145,6 +145,8 @@ void TestSingleInstance::unreadableLock_data()
     // clang-format off
     QTest::newRow("empty, just written") << QByteArray() << 0 << false;
     QTest::newRow("empty, a second old") << QByteArray() << 1 << false;
+    QTest::newRow("empty, ten seconds old") << QByteArray() << 10 << false;
+    QTest::newRow("empty, eleven seconds old") << QByteArray() << 11 << true;
     QTest::newRow("empty, a minute old") << QByteArray() << 60 << true;
     QTest::newRow("garbage, just written") << QByteArray("garbage\n\377\n") << 0 << false;
     QTest::newRow("garbage, an hour old") << QByteArray("garbage\n\377\n") << 3600 << true;
@@ -164,6 +166,9 @@ void TestSingleInstance::unreadableLock()
                              QFileDevice::FileModificationTime));
     lock.close();
     QCOMPARE(AcquireInstanceLock(), runs);
+    // Taken over, it is held: the next copy is refused.
+    if (runs)
+        QCOMPARE(Probe(QStringLiteral("hold")).answer(), QStringLiteral("0"));
 }
 
 void TestSingleInstance::copiesStartedTogether()
