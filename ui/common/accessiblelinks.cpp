@@ -93,9 +93,6 @@ QAccessibleInterface *LinkLabelFactory(const QString &, QObject *object)
 
 void InstallAccessibleLinks()
 {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
+    // Qt keeps a factory once, however often it is installed.
     QAccessible::installFactory(LinkLabelFactory);
 }

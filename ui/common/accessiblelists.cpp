@@ -95,9 +95,6 @@ QAccessibleInterface *NamedListFactory(const QString &className, QObject *object
 
 void InstallAccessibleLists()
 {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
+    // Qt keeps a factory once, however often it is installed.
     QAccessible::installFactory(NamedListFactory);
 }
