@@ -66,8 +66,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::WindowActivate && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->isWindow())
+        if (IsWindowActivation(watched, event))
             QMetaObject::invokeMethod(
                 this,
                 [window = QPointer<QWidget>(static_cast<QWidget *>(watched))] {
@@ -83,6 +82,12 @@ protected:
 };
 
 } // namespace
+
+bool IsWindowActivation(const QObject *watched, const QEvent *event)
+{
+    return event->type() == QEvent::WindowActivate && watched->isWidgetType()
+           && static_cast<const QWidget *>(watched)->isWindow();
+}
 
 void InstallAccessibleForms()
 {

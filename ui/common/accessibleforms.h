@@ -10,3 +10,10 @@
 // active again says where its focus is. Call once at start-up,
 // before the first window is made; later calls do nothing.
 void InstallAccessibleForms();
+
+class QEvent;
+class QObject;
+
+// True for the activation of a window itself; Qt sends it to each of the
+// window's widgets too, and the focus is told once per activation.
+bool IsWindowActivation(const QObject *watched, const QEvent *event);
