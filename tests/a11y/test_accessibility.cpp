@@ -446,6 +446,18 @@ private slots:
         QCOMPARE(iface->text(QAccessible::Value), afterDown);
     }
 
+    // A list without a name of its own is called by its entry, which is
+    // not its description as well.
+    void unnamedListIsCalledByItsEntry()
+    {
+        QWidget window;
+        auto *list = new QComboBox(&window);
+        list->addItems({QStringLiteral("March"), QStringLiteral("April")});
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(list);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("March"));
+        QCOMPARE(iface->text(QAccessible::Description), QString());
+    }
+
     // The reading's results are read with what they are: at the label that
     // shows each, with the boxes on its page and in the name of its tab.
     void readingResultsCarryTheirMeaning()

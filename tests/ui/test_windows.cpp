@@ -14,6 +14,7 @@
 #include "urlrecorder.h"
 #include "widgethelpers.h"
 
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -239,6 +240,26 @@ private slots:
         QCOMPARE(clicks.clicked(), presses ? QStringList{button} : QStringList());
         // A key that presses the button goes no further, to the window.
         QCOMPARE(press.isAccepted(), presses);
+    }
+
+    // Dialogs keep Qt's own Enter: a focused button that is not
+    // auto-default hands it on, and the dialog presses its default button.
+    void enterInADialogPressesItsDefault()
+    {
+        QDialog dialog;
+        auto *focused = new QPushButton(QStringLiteral("Other"), &dialog);
+        focused->setObjectName(QStringLiteral("other"));
+        focused->setAutoDefault(false);
+        auto *preferred = new QPushButton(QStringLiteral("Default"), &dialog);
+        preferred->setObjectName(QStringLiteral("default"));
+        preferred->move(0, 40);
+        preferred->setDefault(true);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        ButtonClicks clicks(&dialog);
+        focused->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focused, Qt::Key_Return);
+        QCOMPARE(clicks.clicked(), QStringList{QStringLiteral("default")});
     }
 
     // Enter in a box or a list stays with it (or with the window, as
