@@ -190,25 +190,36 @@ private slots:
     void fixedSizeMaximised_data()
     {
         QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("resizable");
         QTest::addColumn<bool>("returns");
-        QTest::newRow("X11") << QStringLiteral("xcb") << false;
-        QTest::newRow("Wayland") << QStringLiteral("wayland") << true;
+        QTest::newRow("X11") << QStringLiteral("xcb") << false << false;
+        QTest::newRow("Wayland") << QStringLiteral("wayland") << false << true;
+        // A window that may be resized keeps its limits and the state.
+        QTest::newRow("Wayland, resizable") << QStringLiteral("wayland") << true << false;
     }
 
     void fixedSizeMaximised()
     {
         QFETCH(QString, platform);
+        QFETCH(bool, resizable);
         QFETCH(bool, returns);
         InstallFixedSizeOnWayland(platform);
+        const QSize fixed(300, 200), unlimited(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         QWidget window;
-        window.setFixedSize(300, 200);
+        if (resizable)
+            window.setMinimumSize(fixed);
+        else
+            window.setFixedSize(fixed);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.setWindowState(Qt::WindowMaximized);
-        // On Wayland it gives up its limits as soon as it asks.
-        const QSize fixed(300, 200), unlimited(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // On Wayland a fixed window gives up its limits as soon as it asks.
         QCOMPARE(window.windowHandle()->minimumSize(), returns ? QSize(0, 0) : fixed);
-        QCOMPARE(window.windowHandle()->maximumSize(), returns ? unlimited : fixed);
+        QCOMPARE(window.windowHandle()->maximumSize(), returns || resizable ? unlimited : fixed);
+        if (resizable) {
+            QVERIFY(window.isMaximized());
+            return;
+        }
         if (returns) {
             // The compositor's answer comes as the state, then the size;
             // until the window is drawn at that size, a request to leave
@@ -254,6 +265,17 @@ private slots:
         QFETCH(int, runs);
         QLabel label(QStringLiteral("Visit us"));
         label.setFixedSize(100, 20);
+        // Installed first, it sees what the link's filter lets through.
+        struct : QObject
+        {
+            int releases = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                releases += event->type() == QEvent::MouseButtonRelease;
+                return false;
+            }
+        } passedOn;
+        label.installEventFilter(&passedOn);
         int clicks = 0;
         OnLabelClick(&label, [&clicks] { ++clicks; });
         label.show();
@@ -265,6 +287,8 @@ private slots:
                        Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&label, &up);
         QCOMPARE(clicks, runs);
+        // Any other release goes on to the label.
+        QCOMPARE(passedOn.releases, 1 - runs);
     }
 
     // A link is a Tab stop; Enter, Return or Space press it once, a held
