@@ -373,7 +373,13 @@ private slots:
     {
         QFETCH(Qt::WindowFlags, flags);
         QFETCH(int, screen);
-        QVERIFY2(QGuiApplication::screens().size() == 2, "the test is set up with two screens");
+        if (screen >= QGuiApplication::screens().size()) {
+#ifdef Q_OS_WIN
+            QSKIP("under Wine the test runs on Wine's own display, which has one screen");
+#else
+            QFAIL("the test runs on the two screens of twoscreens.json");
+#endif
+        }
         QWidget window(nullptr, flags);
         window.setScreen(QGuiApplication::screens().at(screen));
         window.resize(300, 200);
