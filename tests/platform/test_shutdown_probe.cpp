@@ -3,6 +3,7 @@
 // after the call means code ran that should not have.
 //   probe bare      quit before any window exists
 //   probe several   quit with open, hidden, refusing and window-opening windows
+//                   and a tool tip
 //   probe reenter   a window's close handler calls QuitApplication again
 #include "quitapplication.h"
 #include "singleinstance.h"
@@ -76,6 +77,10 @@ int main(int argc, char *argv[])
                            static_cast<QWidget *>(c), static_cast<QWidget *>(r)})
             w->show();
         hidden->hide();
+        // A tool tip is Qt's to close, not the quit's.
+        auto *tip = new Traced(QStringLiteral("T"));
+        tip->setWindowFlags(Qt::ToolTip);
+        tip->show();
     } else if (std::strcmp(mode, "reenter") == 0) {
         // Every one quits again, so whichever is closed first re-enters.
         (new Traced(QStringLiteral("E"), [](QCloseEvent *) { QuitApplication(); }))->show();

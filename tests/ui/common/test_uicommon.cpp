@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
@@ -168,6 +169,31 @@ private slots:
             larger.setFixedSize(size);
             QVERIFY(!Fits(larger));
         }
+    }
+
+    // A widget's exact point size comes from its "pointSizeF"; a value that
+    // is no size leaves its font alone, without a word from Qt.
+    void formFonts_data()
+    {
+        QTest::addColumn<QVariant>("size");
+        QTest::addColumn<double>("points"); // 0: left alone
+        QTest::newRow("9.75") << QVariant(9.75) << 9.75;
+        QTest::newRow("0") << QVariant(0.0) << 0.0;
+        QTest::newRow("-8.25") << QVariant(-8.25) << 0.0;
+        QTest::newRow("not a number") << QVariant(QStringLiteral("large")) << 0.0;
+    }
+
+    void formFonts()
+    {
+        QFETCH(QVariant, size);
+        QFETCH(double, points);
+        QWidget form;
+        auto *label = new QLabel(&form);
+        label->setProperty("pointSizeF", size);
+        const double before = label->font().pointSizeF();
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        ApplyFormFonts(&form);
+        QCOMPARE(label->font().pointSizeF(), points > 0 ? points : before);
     }
 
     // The forms' Verdana and MS Sans Serif fall back to the desktop's own
@@ -340,6 +366,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         other->setFocus();
         const QImage without = label->grab().toImage();
+        // Without the focus it looks as any label with its text.
+        QLabel plain(label->text(), &window);
+        plain.setGeometry(label->geometry());
+        QCOMPARE(without, plain.grab().toImage());
         QTest::keyClick(other, Qt::Key_Tab);
         QVERIFY(label->hasFocus());
         QVERIFY(label->grab().toImage() != without);
