@@ -315,31 +315,34 @@ def read_equivalent(path):
 
 
 def survivors_of(report):
-    """(path, column, old, new, line text) of each survivor in a report."""
+    """(path, line, column, old, new, line text) of each survivor in a report."""
     wanted, lines = [], report.read_text(encoding="utf-8").splitlines()
     pattern = re.compile(r"^  (\S+):(\d+):(\d+): '(.*)' -> '(.*)'  \[")
     for ident, text in zip(lines, lines[1:]):
         m = pattern.match(ident)
         if m and ident.rstrip().endswith("]"):
-            wanted.append((m[1], int(m[3]), m[4], m[5], text.strip()))
+            wanted.append((m[1], int(m[2]), int(m[3]), m[4], m[5], text.strip()))
     return wanted
 
 
 def matching(mutants, wanted):
-    """The faults named, where they are now; a line moved to another file
-    is found by its text alone when that is unique."""
-    exact, anywhere = {}, {}
+    """The faults named, where they are now: at the same line, else on the
+    one line of the file with that text, else on the one line anywhere."""
+    same_line, in_file, anywhere = {}, {}, {}
     for m in mutants:
-        exact.setdefault((m.path, m.col, m.old, m.new, m.text), m)
+        same_line[(m.path, m.line, m.col, m.old, m.new, m.text)] = m
+        in_file.setdefault((m.path, m.col, m.old, m.new, m.text), []).append(m)
         anywhere.setdefault((m.old, m.new, m.text), []).append(m)
     found = []
-    for path, col, old, new, text in wanted:
-        if (path, col, old, new, text) in exact:
-            found.append(exact[(path, col, old, new, text)])
+    for path, line, col, old, new, text in wanted:
+        if (path, line, col, old, new, text) in same_line:
+            found.append(same_line[(path, line, col, old, new, text)])
+        elif len(in_file.get((path, col, old, new, text), [])) == 1:
+            found.append(in_file[(path, col, old, new, text)][0])
         elif len(anywhere.get((old, new, text), [])) == 1:
             found.append(anywhere[(old, new, text)][0])
         else:
-            print(f"not found any more: {path}:{col}: {old!r} -> {new!r} in {text!r}", file=sys.stderr)
+            print(f"not found any more: {path}:{line}:{col}: {old!r} -> {new!r} in {text!r}", file=sys.stderr)
     return found
 
 
