@@ -3,7 +3,7 @@
 //   open_page_probe ADDRESS   hand ADDRESS to OpenWebPage and exit
 //   open_page_probe --about   show the About window until it is closed
 #include "appicon.h"
-#include "formfonts.h"
+#include "fontsubstitutes.h"
 #include "frmAbout.h"
 #include "weblinks.h"
 

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 
 #ifdef Q_OS_WIN
@@ -32,6 +33,18 @@ bool ExitScreenVisible()
 {
     QWidget *screen = ExitScreenWidget();
     return screen && screen->isVisible();
+}
+
+void DeleteAllWindows()
+{
+    // Menus and pop-ups are top-level too, but their window takes them along.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (!widget->parentWidget())
+            windows.append(widget);
+    }
+    for (const QPointer<QWidget> &window : windows)
+        delete window;
 }
 
 QImage Normalised(const QImage &image)

@@ -50,6 +50,10 @@ QList<T *> TopLevels()
 QWidget *ExitScreenWidget();
 bool ExitScreenVisible();
 
+// Deletes every window of the program, shown or hidden (a test's clean-up
+// after the navigator has opened some).
+void DeleteAllWindows();
+
 // Pictures compared pixel by pixel, whatever format they were drawn in.
 QImage Normalised(const QImage &image);
 

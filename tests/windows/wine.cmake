@@ -22,4 +22,4 @@ set(CMAKE_CROSSCOMPILING_EMULATOR bash ${PROJECT_BINARY_DIR}/wine-run.sh)
 # Offscreen tests need no X server: Wine's null display driver.
 add_test(NAME wine_prefix
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/make-prefix.sh ${GEMVARA_TEST_PREFIX} null)
-set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 600)
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 600 LABELS "unit;windows")

@@ -6,7 +6,7 @@
 #include "fittext.h"
 #include "formcolours.h"
 #include "formsetup.h"
-#include "linklabels.h"
+#include "linklabel.h"
 #include "supporttext.h"
 #include "tellafriend.h"
 #include "version.h"
@@ -44,8 +44,9 @@ frmExitScreen::frmExitScreen(QWidget *parent)
         SupportText(DrawSupportTextIndex(*QRandomGenerator::global())).value_or(QString()));
     ui->Label3->setText(SoftwaresCatalogueText());
     setMessageText(QStringLiteral("Your Message\r\n"));
-    for (QLabel *label : {ui->Label1, ui->Label2, ui->Label3, ui->lblGoToHome})
+    for (QLabel *label : {ui->Label1, ui->Label2, ui->Label3})
         FitTextToLabel(label);
+    FitTextToLabel(ui->lblGoToHome);
 
     m_placeholders = {
         {ui->txtName, QString::fromLatin1(NamePlaceholder)},
@@ -56,7 +57,7 @@ frmExitScreen::frmExitScreen(QWidget *parent)
     };
     for (auto it = m_placeholders.keyBegin(); it != m_placeholders.keyEnd(); ++it)
         (*it)->installEventFilter(this);
-    OnLabelClick(ui->lblGoToHome, [this] { lblGoToHome_Click(); });
+    connect(ui->lblGoToHome, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
     // The message box, out of sight, is no stop of the Tab chain (the form
     // leaves it out): nobody could see what they typed there.
     ChainLinksAfter(ui->txtFriendName, {ui->lblGoToHome});

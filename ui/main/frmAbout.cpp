@@ -6,7 +6,7 @@
 #include "fittext.h"
 #include "formcolours.h"
 #include "formsetup.h"
-#include "linklabels.h"
+#include "linklabel.h"
 #include "version.h"
 #include "weblinks.h"
 
@@ -40,9 +40,9 @@ frmAbout::frmAbout(QWidget *parent)
     FitTextToLabel(ui->Label1);
     FitTextToLabel(ui->lblHomePage);
 
-    OnLabelClick(ui->lblHomePage, [] { OpenHomePage(); });
+    connect(ui->lblHomePage, &LinkLabel::clicked, this, [] { OpenHomePage(); });
     // The details of the offer in Label3, not co-branding.
-    OnLabelClick(ui->lblCobrand, [] { OpenFullBrandPage(); });
+    connect(ui->lblCobrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
     ChainLinksAfter(ui->cmdOK, {ui->lblHomePage, ui->lblCobrand});
 
     // OK is both the default (Enter) and the cancel button (Esc closes every

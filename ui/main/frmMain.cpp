@@ -4,7 +4,7 @@
 #include "formcolours.h"
 #include "formsetup.h"
 #include "frmAbout.h"
-#include "linklabels.h"
+#include "linklabel.h"
 #include "menukey.h"
 #include "messagebox.h"
 #include "numerology.h"
@@ -30,7 +30,7 @@ frmMain::frmMain(QWidget *parent)
     // Both offers share one spot; the full-branding one starts in front.
     SetUpOfferBand(ui->Label61, FormColour::Purple, ui->lblFullBrand, ui->lblCobrand,
                    ui->lblFullBrand);
-    OnLabelClick(ui->Label2, [] { OpenFullBrandPage(); });
+    connect(ui->Label2, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
     // Top to bottom; only the offer in front takes the focus.
     ChainLinksAfter(ui->cmdNext, {ui->Label61, ui->Label2, ui->lblFullBrand, ui->lblCobrand});
     // The three field captions fit their text exactly.
@@ -116,10 +116,7 @@ void frmMain::applyColours()
 
 void frmMain::showCoBrandChoice(qint16 n)
 {
-    if (n == 1 || n == 3 || n == 5)
-        PutOfferInFront(ui->lblCobrand, ui->lblFullBrand);
-    else if (n == 2 || n == 4 || n == 6)
-        PutOfferInFront(ui->lblFullBrand, ui->lblCobrand);
+    ShowCoBrandChoice(ui->lblFullBrand, ui->lblCobrand, n);
 }
 
 EnteredInput frmMain::enteredInput() const

@@ -34,9 +34,8 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Puts the offer that the co-brand draw's number n picks in front:
-    // 1, 3, 5 the co-branding one, 2, 4, 6 the full-branding one; anything
-    // else leaves the stacking as it is.
+    // Puts the offer that the co-brand draw's number n picks in front (see
+    // ShowCoBrandChoice).
     void showCoBrandChoice(qint16 n);
 
 signals:

@@ -6,15 +6,11 @@
 #include "formcolours.h"
 #include "formsetup.h"
 #include "gempictures.h"
-#include "lightlook.h"
-#include "linklabels.h"
+#include "linklabel.h"
 #include "offerband.h"
 #include "reading.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QPointer>
-#include <QProxyStyle>
 #include <QTabBar>
 #include <QTextCursor>
 
@@ -22,39 +18,6 @@ namespace {
 
 // Blue sapphire: what the picture box shows until a reading sets it.
 constexpr qint16 PlaceholderPicture = 2;
-
-// Tabs 18 pixels high, the rest as the application style draws it. A style
-// sheet did the same, but it cost a good part of every reading: each new
-// window had the sheet parsed and all the tab pages polished through it.
-class LowTabStyle : public QProxyStyle
-{
-public:
-    // On the program's own style: left without a base, a proxy draws
-    // with the desktop's style.
-    LowTabStyle()
-        : QProxyStyle(NewProgramStyle())
-    {
-    }
-
-    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
-                           const QWidget *widget) const override
-    {
-        if (type == CT_TabBarTab)
-            return QProxyStyle::sizeFromContents(type, option, QSize(size.width(), 18), widget);
-        return QProxyStyle::sizeFromContents(type, option, size, widget);
-    }
-};
-
-// One for all reading windows; it lives as long as the application.
-QStyle *LowTabs()
-{
-    static QPointer<LowTabStyle> style;
-    if (!style) {
-        style = new LowTabStyle;
-        style->setParent(qApp);
-    }
-    return style;
-}
 
 // Inserts at the caret of the still empty box, then takes the caret back
 // to the start so the box opens on the beginning of the text.
@@ -95,9 +58,6 @@ frmDisplay::frmDisplay(QWidget *parent)
         SetColours(label, {{QPalette::WindowText, Purple}});
     SetColours(ui->lblGemstoneName, {{QPalette::WindowText, Magenta}});
 
-    // The pages begin 24 pixels below the top of the tab control; a low
-    // tab row keeps the frames on them clear of it.
-    ui->SSTab1->tabBar()->setStyle(LowTabs());
     for (int i = 0; i < ui->SSTab1->count(); ++i)
         ui->SSTab1->tabBar()->setTabTextColor(i, Magenta);
 

@@ -97,8 +97,7 @@ private slots:
 
     void cleanup()
     {
-        qDeleteAll(TopLevels<frmDisplay>());
-        delete m_main;
+        DeleteAllWindows();
         m_navigator.reset();
         QGuiApplication::clipboard()->clear();
     }

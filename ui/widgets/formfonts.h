@@ -6,9 +6,3 @@ class QWidget;
 // 9.75 or 14.25 pt carry the exact size in the dynamic property
 // "pointSizeF"; this applies it to a form and all its children.
 void ApplyFormFonts(QWidget *form);
-
-// Verdana and MS Sans Serif are not on every system: map them to the
-// system's sans font so the sizes still hold (where the desktop names no
-// font, fontconfig's choice for the missing family stands). Call once at
-// start-up.
-void InstallFontSubstitutes();

@@ -2,14 +2,13 @@
 
 #include <QtGlobal>
 
-class QRandomGenerator;
 class frmMain;
 
 // Process-wide settings, made once as soon as the QApplication exists: the
 // program icon and menu entry, the light look that no desktop theme
 // changes, the stand-ins for missing fonts, Enter on a focused button, what
-// screen readers find in the forms (link labels as links, windows, named
-// lists), and that closing the last window does not end the program (only
+// screen readers find in the forms, fixed sizes natively on Wayland, and
+// that closing the last window does not end the program (only
 // QuitApplication does, from the exit screen).
 void SetUpApplication();
 
@@ -20,11 +19,6 @@ void SetUpApplication();
 void StartApplication();
 
 // Draws a number for the main window's two overlapping offers, puts the
-// one it picks in front (see frmMain::showCoBrandChoice) and returns it.
-// Called once by StartApplication.
+// one it picks in front (see ShowCoBrandChoice) and returns it. Called
+// once by StartApplication.
 qint16 CoBrand_Randomize(frmMain *main);
-
-// The draw: r in [0, 1) to 1..7, the ends half as likely as the middle.
-qint16 CoBrandNumberFor(float r);
-// One draw from the generator, through CoBrandNumberFor.
-qint16 DrawCoBrandNumber(QRandomGenerator &random);

@@ -86,8 +86,7 @@ private slots:
 
     void cleanup()
     {
-        qDeleteAll(TopLevels<frmDisplay>());
-        delete m_main;
+        DeleteAllWindows();
         m_navigator.reset();
     }
 

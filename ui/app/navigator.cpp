@@ -11,11 +11,6 @@ Navigator::Navigator(QObject *parent)
 {
 }
 
-Navigator::~Navigator()
-{
-    delete m_exitScreen;
-}
-
 frmMain *Navigator::openMain()
 {
     auto *main = new frmMain;

@@ -1,56 +1,26 @@
 #include "startup.h"
 
-#include "accessibleforms.h"
-#include "accessiblelinks.h"
-#include "accessiblelists.h"
+#include "accessibility.h"
 #include "appicon.h"
 #include "buttonkeys.h"
 #include "fixedsize.h"
-#include "formfonts.h"
+#include "fontsubstitutes.h"
 #include "frmMain.h"
 #include "lightlook.h"
 #include "messagebox.h"
 #include "navigator.h"
+#include "offerband.h"
 #include "quitapplication.h"
 #include "singleinstance.h"
 #include "updatereminder.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QRandomGenerator>
-
-#include <cmath>
-
-namespace {
-
-QRandomGenerator &Random()
-{
-    static QRandomGenerator random;
-    return random;
-}
-
-} // namespace
-
-qint16 CoBrandNumberFor(float r)
-{
-    const float scaled = r * 6.0f + 1.0f;
-    // The default rounding mode sends an exact half to the even neighbour.
-    return qint16(std::nearbyint(scaled));
-}
-
-qint16 DrawCoBrandNumber(QRandomGenerator &random)
-{
-    // A single-precision value in [0, 1): 24 random bits, so it can never
-    // round up to 1.
-    const float r = float(random.bounded(1u << 24)) / float(1u << 24);
-    return CoBrandNumberFor(r);
-}
 
 qint16 CoBrand_Randomize(frmMain *main)
 {
-    const qint16 n = DrawCoBrandNumber(Random());
-    if (main)
-        main->showCoBrandChoice(n);
+    const qint16 n = DrawCoBrandNumber(*QRandomGenerator::global());
+    main->showCoBrandChoice(n);
     return n;
 }
 
@@ -63,9 +33,7 @@ void SetUpApplication()
     UseLightLook();
     InstallFontSubstitutes();
     InstallEnterPressesButtons();
-    InstallAccessibleLinks();
-    InstallAccessibleLists();
-    InstallAccessibleForms();
+    InstallAccessibility();
     InstallFixedSizeOnWayland();
 }
 
@@ -77,7 +45,6 @@ void StartApplication()
         QuitApplication();
     }
 
-    Random().seed(quint32(QDateTime::currentMSecsSinceEpoch()));
     CheckUpdateReminder(AskGemvaraQuestion);
 
     // Never deleted: the process ends from the exit screen, and windows

@@ -19,8 +19,6 @@ class Navigator : public QObject
     Q_OBJECT
 public:
     explicit Navigator(QObject *parent = nullptr);
-    // Takes the exit screen with it, if it was ever loaded.
-    ~Navigator() override;
 
     // Makes the main window, follows it and puts it on screen.
     frmMain *openMain();

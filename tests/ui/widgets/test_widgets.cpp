@@ -1,29 +1,27 @@
-// Text shrunk to fit its label, labels that act as links (by mouse and by
-// keyboard), windows centred on the screen, the sizes of the program icon
-// and the light look.
+// Text shrunk to fit its label, exact font sizes, link labels (by mouse,
+// by keyboard and to screen readers), windows centred on the screen and the
+// sizes of the program icon.
 
 #include "appicon.h"
 #include "centering.h"
 #include "fittext.h"
-#include "fixedsize.h"
 #include "formfonts.h"
-#include "lightlook.h"
-#include "linklabels.h"
+#include "linklabel.h"
+#include "offerband.h"
 
 #include "testmain.h"
 
-#include <QDialogButtonBox>
-#include <QFontDatabase>
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTest>
 #include <QWindow>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -42,78 +40,11 @@ bool Fits(const QLabel &label)
 
 } // namespace
 
-class TestUiCommon : public QObject
+class TestWidgets : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // The whole program, these tests included, wears the light look.
-    void initTestCase() { UseLightLook(); }
-
-    // Each colour of the light look, as active and inactive windows show it
-    // and as a disabled control does, whatever the desktop's theme says.
-    void lightLook_data()
-    {
-        QTest::addColumn<int>("role");
-        QTest::addColumn<QColor>("colour");
-        QTest::addColumn<QColor>("disabled");
-        const QColor black(0, 0, 0), white(255, 255, 255), face(239, 239, 239);
-        const QColor greyText(190, 190, 190), shadow(118, 118, 118);
-        const auto row = [](const char *name, QPalette::ColorRole role, QColor colour,
-                            QColor disabled) {
-            QTest::newRow(name) << int(role) << colour << disabled;
-        };
-        row("WindowText", QPalette::WindowText, black, greyText);
-        row("Window", QPalette::Window, face, face);
-        row("Button", QPalette::Button, face, face);
-        row("ButtonText", QPalette::ButtonText, black, greyText);
-        row("Light", QPalette::Light, white, white);
-        row("Midlight", QPalette::Midlight, QColor(202, 202, 202), QColor(202, 202, 202));
-        row("Mid", QPalette::Mid, QColor(184, 184, 184), QColor(184, 184, 184));
-        row("Dark", QPalette::Dark, QColor(159, 159, 159), QColor(190, 190, 190));
-        row("Shadow", QPalette::Shadow, shadow, QColor(177, 177, 177));
-        row("Text", QPalette::Text, black, greyText);
-        row("BrightText", QPalette::BrightText, white, white);
-        row("Base", QPalette::Base, white, face);
-        row("AlternateBase", QPalette::AlternateBase, face, face);
-        row("ToolTipBase", QPalette::ToolTipBase, QColor(255, 255, 220), QColor(255, 255, 220));
-        row("ToolTipText", QPalette::ToolTipText, black, black);
-        row("Link", QPalette::Link, QColor(0, 0, 255), QColor(0, 0, 255));
-        row("LinkVisited", QPalette::LinkVisited, QColor(255, 0, 255), QColor(255, 0, 255));
-        row("Highlight", QPalette::Highlight, QColor(48, 140, 198), QColor(145, 145, 145));
-        row("HighlightedText", QPalette::HighlightedText, white, white);
-        row("PlaceholderText", QPalette::PlaceholderText, QColor(0, 0, 0, 128),
-            QColor(0, 0, 0, 128));
-    }
-
-    void lightLook()
-    {
-        QFETCH(int, role);
-        QFETCH(QColor, colour);
-        QFETCH(QColor, disabled);
-        // As drawn: eight bits a channel.
-        const auto shown = [](QPalette::ColorGroup group, int r) {
-            return QApplication::palette()
-                .color(group, QPalette::ColorRole(r))
-                .name(QColor::HexArgb);
-        };
-        QCOMPARE(shown(QPalette::Active, role), colour.name(QColor::HexArgb));
-        QCOMPARE(shown(QPalette::Inactive, role), colour.name(QColor::HexArgb));
-        QCOMPARE(shown(QPalette::Disabled, role), disabled.name(QColor::HexArgb));
-    }
-
-    void lightLookStyle()
-    {
-        // Message boxes put Yes before No on every desktop.
-        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_DialogButtonLayout),
-                 int(QDialogButtonBox::WinLayout));
-        // In all else the style is Fusion's.
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        for (const auto hint :
-             {QStyle::SH_ToolTipLabel_Opacity, QStyle::SH_Widget_Animation_Duration})
-            QCOMPARE(QApplication::style()->styleHint(hint), fusion->styleHint(hint));
-    }
-
     void fitText_data()
     {
         QTest::addColumn<QString>("text");
@@ -195,82 +126,6 @@ private slots:
         QCOMPARE(label->font().pointSizeF(), points > 0 ? points : before);
     }
 
-    // The forms' Verdana and MS Sans Serif fall back to the desktop's own
-    // font, unless that is Qt's generic name, which loads nothing itself.
-    void fontSubstitutes()
-    {
-        const QString sans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-        InstallFontSubstitutes();
-        const bool generic = sans.compare(QLatin1String("Sans Serif"), Qt::CaseInsensitive) == 0;
-        // Qt keeps the names it is given in lower case.
-        for (const QString &family : {QStringLiteral("Verdana"), QStringLiteral("MS Sans Serif")})
-            QCOMPARE(QFont::substitutes(family),
-                     generic ? QStringList() : QStringList{sans.toLower()});
-    }
-
-    // A fixed-size window asked to maximise: elsewhere the window system
-    // decides; on Wayland it takes the maximised size for a moment, returns
-    // to the normal state by itself and gets its fixed size back. First
-    // the other platforms, as the Wayland keeper once there stays.
-    void fixedSizeMaximised_data()
-    {
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<bool>("resizable");
-        QTest::addColumn<bool>("returns");
-        QTest::newRow("X11") << QStringLiteral("xcb") << false << false;
-        QTest::newRow("Wayland") << QStringLiteral("wayland") << false << true;
-        // A window that may be resized keeps its limits and the state.
-        QTest::newRow("Wayland, resizable") << QStringLiteral("wayland") << true << false;
-    }
-
-    void fixedSizeMaximised()
-    {
-        QFETCH(QString, platform);
-        QFETCH(bool, resizable);
-        QFETCH(bool, returns);
-        InstallFixedSizeOnWayland(platform);
-        const QSize fixed(300, 200), unlimited(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        QWidget window;
-        if (resizable)
-            window.setMinimumSize(fixed);
-        else
-            window.setFixedSize(fixed);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.setWindowState(Qt::WindowMaximized);
-        // On Wayland a fixed window gives up its limits as soon as it asks.
-        QCOMPARE(window.windowHandle()->minimumSize(), returns ? QSize(0, 0) : fixed);
-        QCOMPARE(window.windowHandle()->maximumSize(), returns || resizable ? unlimited : fixed);
-        if (resizable) {
-            QVERIFY(window.isMaximized());
-            return;
-        }
-        if (returns) {
-            // The compositor's answer comes as the state, then the size;
-            // until the window is drawn at that size, a request to leave
-            // the state would be forgotten, so none is made.
-            QWindow *handle = window.windowHandle();
-            QWindowStateChangeEvent stateAnswer(Qt::WindowNoState);
-            QCoreApplication::sendEvent(handle, &stateAnswer);
-            QResizeEvent sizeAnswer(handle->size(), fixed);
-            QCoreApplication::sendEvent(handle, &sizeAnswer);
-            QCoreApplication::sendPostedEvents(handle, QEvent::MetaCall);
-            QVERIFY(handle->windowStates() & Qt::WindowMaximized);
-            // Here the window may be drawn at its new size before it hears
-            // of the state; a compositor has it drawn after: so it is drawn
-            // again until it has left the state.
-            const auto drawn = [&window] {
-                QExposeEvent expose(QRect(QPoint(), window.size()));
-                QCoreApplication::sendEvent(window.windowHandle(), &expose);
-                return true;
-            };
-            QTRY_VERIFY(drawn() && !window.isMaximized());
-        }
-        QTRY_COMPARE(window.size(), fixed);
-        QCOMPARE(window.windowHandle()->minimumSize(), fixed);
-        QCOMPARE(window.windowHandle()->maximumSize(), fixed);
-    }
-
     void labelClick_data()
     {
         QTest::addColumn<Qt::MouseButton>("button");
@@ -288,21 +143,11 @@ private slots:
         QFETCH(Qt::MouseButton, button);
         QFETCH(QPoint, release);
         QFETCH(int, runs);
-        QLabel label(QStringLiteral("Visit us"));
+        LinkLabel label;
+        label.setText(QStringLiteral("Visit us"));
         label.setFixedSize(100, 20);
-        // Installed first, it sees what the link's filter lets through.
-        struct : QObject
-        {
-            int releases = 0;
-            bool eventFilter(QObject *, QEvent *event) override
-            {
-                releases += event->type() == QEvent::MouseButtonRelease;
-                return false;
-            }
-        } passedOn;
-        label.installEventFilter(&passedOn);
         int clicks = 0;
-        OnLabelClick(&label, [&clicks] { ++clicks; });
+        connect(&label, &LinkLabel::clicked, this, [&clicks] { ++clicks; });
         label.show();
         QVERIFY(QTest::qWaitForWindowExposed(&label));
         QTest::mousePress(&label, button, {}, QPoint(10, 5));
@@ -312,12 +157,11 @@ private slots:
                        Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&label, &up);
         QCOMPARE(clicks, runs);
-        // Any other release goes on to the label.
-        QCOMPARE(passedOn.releases, 1 - runs);
     }
 
-    // A link is a Tab stop; Enter, Return or Space press it once, a held
-    // key does not repeat it, and other keys or chords do nothing.
+    // A link is a Tab stop and, to screen readers, a link; Enter, Return or
+    // Space press it once, a held key does not repeat it, and other keys or
+    // chords do nothing.
     void labelKeys_data()
     {
         QTest::addColumn<int>("key");
@@ -340,11 +184,11 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, repeat);
         QFETCH(int, runs);
-        QLabel label(QStringLiteral("Visit us"));
+        LinkLabel label;
         int clicks = 0;
-        OnLabelClick(&label, [&clicks] { ++clicks; });
+        connect(&label, &LinkLabel::clicked, this, [&clicks] { ++clicks; });
         QCOMPARE(label.focusPolicy(), Qt::TabFocus);
-        QVERIFY(label.property("accessibleLink").toBool());
+        QCOMPARE(QAccessible::queryAccessibleInterface(&label)->role(), QAccessible::Link);
         QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), repeat);
         QCoreApplication::sendEvent(&label, &press);
         QCOMPARE(clicks, runs);
@@ -355,14 +199,14 @@ private slots:
     void labelShowsItsFocus()
     {
         QWidget window;
-        auto *label = new QLabel(QStringLiteral("Visit us"), &window);
+        auto *label = new LinkLabel(&window);
+        label->setText(QStringLiteral("Visit us"));
         label->setGeometry(10, 10, 100, 20);
         auto *other = new QLabel(QStringLiteral("Elsewhere"), &window);
         other->setGeometry(10, 40, 100, 20);
         other->setFocusPolicy(Qt::TabFocus);
         auto *blank = new QLabel(&window);
         blank->setGeometry(10, 70, 100, 20);
-        OnLabelClick(label, [] {});
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         other->setFocus();
@@ -375,6 +219,61 @@ private slots:
         QTest::keyClick(label, Qt::Key_Tab);
         QVERIFY(other->hasFocus());
         QCOMPARE(label->grab().toImage(), without);
+    }
+
+    // The co-brand draw: r * 6 + 1, halves rounded to the even neighbour.
+    void drawnNumber_data()
+    {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("n");
+
+        // clang-format off
+        QTest::newRow("0") << 0.0f << 1;
+        QTest::newRow("1/16 -> 1.375") << 0.0625f << 1;
+        QTest::newRow("1/8 -> 1.75") << 0.125f << 2;
+        QTest::newRow("1/4 -> 2.5, half down to even") << 0.25f << 2;
+        QTest::newRow("1/2 -> 4") << 0.5f << 4;
+        QTest::newRow("3/4 -> 5.5, half up to even") << 0.75f << 6;
+        QTest::newRow("7/8 -> 6.25") << 0.875f << 6;
+        QTest::newRow("15/16 -> 6.625") << 0.9375f << 7;
+        QTest::newRow("largest below 1") << std::nextafter(1.0f, 0.0f) << 7;
+        // clang-format on
+    }
+
+    void drawnNumber()
+    {
+        QFETCH(float, r);
+        QFETCH(int, n);
+        QCOMPARE(int(CoBrandNumberFor(r)), n);
+    }
+
+    void drawnNumberSpread_data()
+    {
+        QTest::addColumn<bool>("seeded");
+        QTest::addColumn<double>("tolerance");
+        QTest::newRow("r evenly spread over [0, 1)") << false << 0.001;
+        QTest::newRow("draws of a seeded generator") << true << 0.005;
+    }
+
+    void drawnNumberSpread()
+    {
+        // The ends come half as often as the middle, and nothing else comes.
+        QFETCH(bool, seeded);
+        QFETCH(double, tolerance);
+        QRandomGenerator random(20240310);
+        int counts[8] = {};
+        const int steps = 1 << 16;
+        for (int k = 0; k < steps; ++k) {
+            const int n =
+                seeded ? DrawCoBrandNumber(random) : CoBrandNumberFor(float(k) / float(steps));
+            QVERIFY2(n >= 1 && n <= 7, qPrintable(QString::number(n)));
+            ++counts[n];
+        }
+        for (int n = 1; n <= 7; ++n) {
+            const double expected = (n == 1 || n == 7) ? 1.0 / 12 : 1.0 / 6;
+            QVERIFY2(qAbs(double(counts[n]) / steps - expected) < tolerance,
+                     qPrintable(QString::number(n)));
+        }
     }
 
     // Unscaled, the window system is handed 16 to 64 pixels only: each size
@@ -441,5 +340,5 @@ private slots:
     }
 };
 
-GEMVARA_TEST_MAIN(TestUiCommon)
-#include "test_uicommon.moc"
+GEMVARA_TEST_MAIN(TestWidgets)
+#include "test_widgets.moc"

@@ -14,12 +14,10 @@
 #include <QLabel>
 #include <QLockFile>
 #include <QPointer>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -48,10 +46,6 @@ class TestStartup : public QObject
 
 private slots:
     void initTestCase();
-    void drawnNumber_data();
-    void drawnNumber();
-    void drawnNumberSpread_data();
-    void drawnNumberSpread();
     void offerInFront_data();
     void offerInFront();
     void secondCopyGivesWay();
@@ -72,60 +66,6 @@ void TestStartup::initTestCase()
     // Each run starts as a user who never ran the program.
     Store().clear();
     Store().sync();
-}
-
-void TestStartup::drawnNumber_data()
-{
-    QTest::addColumn<float>("r");
-    QTest::addColumn<int>("n");
-
-    // clang-format off
-    QTest::newRow("0") << 0.0f << 1;
-    QTest::newRow("1/16 -> 1.375") << 0.0625f << 1;
-    QTest::newRow("1/8 -> 1.75") << 0.125f << 2;
-    QTest::newRow("1/4 -> 2.5, half down to even") << 0.25f << 2;
-    QTest::newRow("1/2 -> 4") << 0.5f << 4;
-    QTest::newRow("3/4 -> 5.5, half up to even") << 0.75f << 6;
-    QTest::newRow("7/8 -> 6.25") << 0.875f << 6;
-    QTest::newRow("15/16 -> 6.625") << 0.9375f << 7;
-    QTest::newRow("largest below 1") << std::nextafter(1.0f, 0.0f) << 7;
-    // clang-format on
-}
-
-void TestStartup::drawnNumber()
-{
-    QFETCH(float, r);
-    QFETCH(int, n);
-    QCOMPARE(int(CoBrandNumberFor(r)), n);
-}
-
-void TestStartup::drawnNumberSpread_data()
-{
-    QTest::addColumn<bool>("seeded");
-    QTest::addColumn<double>("tolerance");
-    QTest::newRow("r evenly spread over [0, 1)") << false << 0.001;
-    QTest::newRow("draws of a seeded generator") << true << 0.005;
-}
-
-void TestStartup::drawnNumberSpread()
-{
-    // The ends come half as often as the middle, and nothing else comes.
-    QFETCH(bool, seeded);
-    QFETCH(double, tolerance);
-    QRandomGenerator random(20240310);
-    int counts[8] = {};
-    const int steps = 1 << 16;
-    for (int k = 0; k < steps; ++k) {
-        const int n =
-            seeded ? DrawCoBrandNumber(random) : CoBrandNumberFor(float(k) / float(steps));
-        QVERIFY2(n >= 1 && n <= 7, qPrintable(QString::number(n)));
-        ++counts[n];
-    }
-    for (int n = 1; n <= 7; ++n) {
-        const double expected = (n == 1 || n == 7) ? 1.0 / 12 : 1.0 / 6;
-        QVERIFY2(qAbs(double(counts[n]) / steps - expected) < tolerance,
-                 qPrintable(QString::number(n)));
-    }
 }
 
 void TestStartup::offerInFront_data()
@@ -155,7 +95,7 @@ void TestStartup::offerInFront()
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     if (cobrandFirst)
-        Child<QLabel>(&main, "lblCobrand")->raise();
+        main.showCoBrandChoice(1);
 
     main.showCoBrandChoice(qint16(n));
 

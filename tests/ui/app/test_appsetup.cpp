@@ -1,0 +1,169 @@
+// What the program sets up once per process: the light look, whatever the
+// desktop's theme, the font stand-ins, and fixed-size windows asked to
+// maximise on Wayland.
+
+#include "fixedsize.h"
+#include "fontsubstitutes.h"
+#include "lightlook.h"
+
+#include "testmain.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+#include <QWindow>
+
+#include <memory>
+
+class TestAppSetup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { UseLightLook(); }
+
+    // Each colour of the light look, as active and inactive windows show it
+    // and as a disabled control does, whatever the desktop's theme says.
+    void lightLook_data()
+    {
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QColor>("disabled");
+        const QColor black(0, 0, 0), white(255, 255, 255), face(239, 239, 239);
+        const QColor greyText(190, 190, 190), shadow(118, 118, 118);
+        const auto row = [](const char *name, QPalette::ColorRole role, QColor colour,
+                            QColor disabled) {
+            QTest::newRow(name) << int(role) << colour << disabled;
+        };
+        row("WindowText", QPalette::WindowText, black, greyText);
+        row("Window", QPalette::Window, face, face);
+        row("Button", QPalette::Button, face, face);
+        row("ButtonText", QPalette::ButtonText, black, greyText);
+        row("Light", QPalette::Light, white, white);
+        row("Midlight", QPalette::Midlight, QColor(202, 202, 202), QColor(202, 202, 202));
+        row("Mid", QPalette::Mid, QColor(184, 184, 184), QColor(184, 184, 184));
+        row("Dark", QPalette::Dark, QColor(159, 159, 159), QColor(190, 190, 190));
+        row("Shadow", QPalette::Shadow, shadow, QColor(177, 177, 177));
+        row("Text", QPalette::Text, black, greyText);
+        row("BrightText", QPalette::BrightText, white, white);
+        row("Base", QPalette::Base, white, face);
+        row("AlternateBase", QPalette::AlternateBase, face, face);
+        row("ToolTipBase", QPalette::ToolTipBase, QColor(255, 255, 220), QColor(255, 255, 220));
+        row("ToolTipText", QPalette::ToolTipText, black, black);
+        row("Link", QPalette::Link, QColor(0, 0, 255), QColor(0, 0, 255));
+        row("LinkVisited", QPalette::LinkVisited, QColor(255, 0, 255), QColor(255, 0, 255));
+        row("Highlight", QPalette::Highlight, QColor(48, 140, 198), QColor(145, 145, 145));
+        row("HighlightedText", QPalette::HighlightedText, white, white);
+        row("PlaceholderText", QPalette::PlaceholderText, QColor(0, 0, 0, 128),
+            QColor(0, 0, 0, 128));
+    }
+
+    void lightLook()
+    {
+        QFETCH(int, role);
+        QFETCH(QColor, colour);
+        QFETCH(QColor, disabled);
+        // As drawn: eight bits a channel.
+        const auto shown = [](QPalette::ColorGroup group, int r) {
+            return QApplication::palette()
+                .color(group, QPalette::ColorRole(r))
+                .name(QColor::HexArgb);
+        };
+        QCOMPARE(shown(QPalette::Active, role), colour.name(QColor::HexArgb));
+        QCOMPARE(shown(QPalette::Inactive, role), colour.name(QColor::HexArgb));
+        QCOMPARE(shown(QPalette::Disabled, role), disabled.name(QColor::HexArgb));
+    }
+
+    void lightLookStyle()
+    {
+        // Message boxes put Yes before No on every desktop.
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_DialogButtonLayout),
+                 int(QDialogButtonBox::WinLayout));
+        // In all else the style is Fusion's.
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        for (const auto hint :
+             {QStyle::SH_ToolTipLabel_Opacity, QStyle::SH_Widget_Animation_Duration})
+            QCOMPARE(QApplication::style()->styleHint(hint), fusion->styleHint(hint));
+    }
+
+    // The forms' Verdana and MS Sans Serif fall back to the desktop's own
+    // font, unless that is Qt's generic name, which loads nothing itself.
+    void fontSubstitutes()
+    {
+        const QString sans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        InstallFontSubstitutes();
+        const bool generic = sans.compare(QLatin1String("Sans Serif"), Qt::CaseInsensitive) == 0;
+        // Qt keeps the names it is given in lower case.
+        for (const QString &family : {QStringLiteral("Verdana"), QStringLiteral("MS Sans Serif")})
+            QCOMPARE(QFont::substitutes(family),
+                     generic ? QStringList() : QStringList{sans.toLower()});
+    }
+
+    // A fixed-size window asked to maximise: elsewhere the window system
+    // decides; on Wayland it takes the maximised size for a moment, returns
+    // to the normal state by itself and gets its fixed size back. First
+    // the other platforms, as the Wayland keeper once there stays.
+    void fixedSizeMaximised_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("resizable");
+        QTest::addColumn<bool>("returns");
+        QTest::newRow("X11") << QStringLiteral("xcb") << false << false;
+        QTest::newRow("Wayland") << QStringLiteral("wayland") << false << true;
+        // A window that may be resized keeps its limits and the state.
+        QTest::newRow("Wayland, resizable") << QStringLiteral("wayland") << true << false;
+    }
+
+    void fixedSizeMaximised()
+    {
+        QFETCH(QString, platform);
+        QFETCH(bool, resizable);
+        QFETCH(bool, returns);
+        InstallFixedSizeOnWayland(platform);
+        const QSize fixed(300, 200), unlimited(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        QWidget window;
+        if (resizable)
+            window.setMinimumSize(fixed);
+        else
+            window.setFixedSize(fixed);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.setWindowState(Qt::WindowMaximized);
+        // On Wayland a fixed window gives up its limits as soon as it asks.
+        QCOMPARE(window.windowHandle()->minimumSize(), returns ? QSize(0, 0) : fixed);
+        QCOMPARE(window.windowHandle()->maximumSize(), returns || resizable ? unlimited : fixed);
+        if (resizable) {
+            QVERIFY(window.isMaximized());
+            return;
+        }
+        if (returns) {
+            // The compositor's answer comes as the state, then the size;
+            // until the window is drawn at that size, a request to leave
+            // the state would be forgotten, so none is made.
+            QWindow *handle = window.windowHandle();
+            QWindowStateChangeEvent stateAnswer(Qt::WindowNoState);
+            QCoreApplication::sendEvent(handle, &stateAnswer);
+            QResizeEvent sizeAnswer(handle->size(), fixed);
+            QCoreApplication::sendEvent(handle, &sizeAnswer);
+            QCoreApplication::sendPostedEvents(handle, QEvent::MetaCall);
+            QVERIFY(handle->windowStates() & Qt::WindowMaximized);
+            // Here the window may be drawn at its new size before it hears
+            // of the state; a compositor has it drawn after: so it is drawn
+            // again until it has left the state.
+            const auto drawn = [&window] {
+                QExposeEvent expose(QRect(QPoint(), window.size()));
+                QCoreApplication::sendEvent(window.windowHandle(), &expose);
+                return true;
+            };
+            QTRY_VERIFY(drawn() && !window.isMaximized());
+        }
+        QTRY_COMPARE(window.size(), fixed);
+        QCOMPARE(window.windowHandle()->minimumSize(), fixed);
+        QCOMPARE(window.windowHandle()->maximumSize(), fixed);
+    }
+};
+
+GEMVARA_TEST_MAIN(TestAppSetup)
+#include "test_appsetup.moc"

@@ -1,0 +1,59 @@
+#include "offerband.h"
+
+#include "catalogue.h"
+#include "fittext.h"
+#include "formcolours.h"
+#include "linklabel.h"
+#include "weblinks.h"
+
+#include <QRandomGenerator>
+
+#include <cmath>
+
+void SetUpOfferBand(LinkLabel *advert, const QColor &advertColour, LinkLabel *fullBrand,
+                    LinkLabel *coBrand, LinkLabel *inFront)
+{
+    SetColours(advert, {{QPalette::WindowText, advertColour}});
+    advert->setText(ForumAdvertisement());
+    FitTextToLabel(advert);
+    QObject::connect(advert, &LinkLabel::clicked, advert, [] { OpenHomePage(); });
+
+    const QColor face = advert->window()->palette().color(QPalette::Button);
+    for (LinkLabel *offer : {fullBrand, coBrand}) {
+        SetColours(offer, {{QPalette::WindowText, FormColour::Purple}, {QPalette::Window, face}});
+        offer->setAutoFillBackground(true);
+    }
+    QObject::connect(fullBrand, &LinkLabel::clicked, fullBrand, [] { OpenFullBrandPage(); });
+    QObject::connect(coBrand, &LinkLabel::clicked, coBrand, [] { OpenCoBrandPage(); });
+    PutOfferInFront(inFront, inFront == fullBrand ? coBrand : fullBrand);
+}
+
+void PutOfferInFront(LinkLabel *inFront, LinkLabel *behind)
+{
+    behind->hide();
+    inFront->show();
+    inFront->raise();
+}
+
+qint16 CoBrandNumberFor(float r)
+{
+    const float scaled = r * 6.0f + 1.0f;
+    // The default rounding mode sends an exact half to the even neighbour.
+    return qint16(std::nearbyint(scaled));
+}
+
+qint16 DrawCoBrandNumber(QRandomGenerator &random)
+{
+    // A single-precision value in [0, 1): 24 random bits, so it can never
+    // round up to 1.
+    const float r = float(random.bounded(1u << 24)) / float(1u << 24);
+    return CoBrandNumberFor(r);
+}
+
+void ShowCoBrandChoice(LinkLabel *fullBrand, LinkLabel *coBrand, qint16 n)
+{
+    if (n == 1 || n == 3 || n == 5)
+        PutOfferInFront(coBrand, fullBrand);
+    else if (n == 2 || n == 4 || n == 6)
+        PutOfferInFront(fullBrand, coBrand);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QtGlobal>
+
+class LinkLabel;
+class QColor;
+class QRandomGenerator;
+
+// The strip with the forum advertisement and the bottom band where the
+// full-branding and the co-branding offer share one spot, as the main and
+// the reading window have them. The advertisement gets its text, fitted,
+// in advertColour; both offers are purple on an opaque face, and inFront
+// is the one shown. Each label opens its page when clicked.
+void SetUpOfferBand(LinkLabel *advert, const QColor &advertColour, LinkLabel *fullBrand,
+                    LinkLabel *coBrand, LinkLabel *inFront);
+
+// Shows one of the two offers in the shared spot. The other lies hidden
+// behind it: nobody can see, click or Tab to it, nor hear it read out.
+void PutOfferInFront(LinkLabel *inFront, LinkLabel *behind);
+
+// The co-brand draw: a number 1 to 7, r * 6 + 1 rounded half to even for
+// r in [0, 1), so the ends come half as often as the middle. Public so
+// that the halves can be checked: a generator gives them too rarely.
+qint16 CoBrandNumberFor(float r);
+// One draw from the generator, through CoBrandNumberFor.
+qint16 DrawCoBrandNumber(QRandomGenerator &random);
+// Puts in front the offer that draw n picks: 1, 3 and 5 the co-branding
+// one, 2, 4 and 6 the full-branding one; anything else changes nothing.
+void ShowCoBrandChoice(LinkLabel *fullBrand, LinkLabel *coBrand, qint16 n);
