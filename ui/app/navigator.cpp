@@ -28,11 +28,10 @@ void Navigator::openReading(frmMain *main, const Reading &reading)
     // nothing of an earlier reading stays.
     auto *display = new frmDisplay;
     display->showReading(reading);
-    // Closing it leaves the exit screen up; Back then puts the main window,
-    // with its input as the user left it, in the exit screen's place.
+    // Closing it brings up the exit screen; Back puts the main window, with
+    // its input as the user left it, in its place instead.
     connect(display, &frmDisplay::closed, this, &Navigator::bringUpExit);
     connect(display, &frmDisplay::back, main, &QWidget::show);
-    connect(display, &frmDisplay::back, this, &Navigator::putAwayExit);
 
     main->hide();
     display->show();

@@ -143,7 +143,10 @@ bool frmExitScreen::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusIn: placeholderFocusIn(watched); break;
     case QEvent::FocusOut:
         emptyPlaceholder();
-        placeholderFocusOut(watched);
+        // A context menu taking the focus is no leaving: its Paste goes
+        // into the box as the user left it.
+        if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+            placeholderFocusOut(watched);
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

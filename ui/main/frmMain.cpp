@@ -162,7 +162,6 @@ void frmMain::cmdNext_Click()
 
 void frmMain::cmdExit_Click()
 {
-    emit leaving();
     close();
 }
 

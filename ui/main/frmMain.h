@@ -42,9 +42,8 @@ signals:
     // "Get My Gemvara Reading" with input that passed the checks: the
     // reading for the date the lists show.
     void readingRequested(const Reading &reading);
-    // The user is leaving this window: Exit was chosen (the window closes
-    // right after) or the window is closing, however that happened. It is
-    // never refused.
+    // The user is leaving this window: it is closing, by Exit or however
+    // else that happened. It is never refused.
     void leaving();
 
 protected:
@@ -54,7 +53,7 @@ protected:
 private:
     // "Get My Gemvara Reading": the checks, then the reading.
     void cmdNext_Click();
-    // Exit: leaving, then closing the window.
+    // Exit: the window closes, and with that the user leaves it.
     void cmdExit_Click();
     // What the boxes and lists hold, read once per request.
     EnteredInput enteredInput() const;

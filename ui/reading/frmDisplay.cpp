@@ -137,6 +137,7 @@ void frmDisplay::tellResult(QWidget *page, QLabel *shownIn, const QString &spoke
 
 void frmDisplay::cmdback_Click()
 {
+    m_goingBack = true;
     close();
     emit back();
 }
@@ -174,5 +175,7 @@ void frmDisplay::placePageControls()
 void frmDisplay::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    emit closed();
+    // Going back is no leaving: the exit screen must not show for a moment.
+    if (!m_goingBack)
+        emit closed();
 }

@@ -39,9 +39,9 @@ public:
     void showReading(const Reading &reading);
 
 signals:
-    // The window has been closed, however that happened.
+    // The window has been closed by any way but Back.
     void closed();
-    // "Back" was pressed; closed() has been emitted just before.
+    // "Back" was pressed and the window has closed.
     void back();
 
 protected:
@@ -56,4 +56,5 @@ private:
 
     std::unique_ptr<Ui::frmDisplay> ui;
     bool m_pagesPlaced = false;
+    bool m_goingBack = false;
 };

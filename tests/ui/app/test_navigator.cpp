@@ -90,9 +90,9 @@ private slots:
         m_navigator.reset();
     }
 
-    // Each step in the order the program has always taken it: the exit
-    // screen comes up before a closing window goes, and Back shows the main
-    // window before it puts the exit screen away.
+    // Each step in the order the program takes it: the exit screen comes up
+    // before a closing window goes; Back never shows it, not even for a
+    // moment, and brings the main window back.
     void order_data()
     {
         QTest::addColumn<QString>("step");
@@ -108,12 +108,11 @@ private slots:
         QTest::newRow("reading asked")
             << "next" << events({"frmMain hide", "frmDisplay show"});
         QTest::newRow("Back")
-            << "back" << events({"frmDisplay close", "frmExitScreen show", "frmDisplay hide",
-                                 "frmMain show", "frmExitScreen hide"});
+            << "back" << events({"frmDisplay close", "frmDisplay hide", "frmMain show"});
         QTest::newRow("reading window's close box")
             << "close reading" << events({"frmDisplay close", "frmExitScreen show", "frmDisplay hide"});
         QTest::newRow("main window's Exit")
-            << "exit" << events({"frmExitScreen show", "frmMain close", "frmMain hide"});
+            << "exit" << events({"frmMain close", "frmExitScreen show", "frmMain hide"});
         QTest::newRow("main window's close box")
             << "close main" << events({"frmMain close", "frmExitScreen show", "frmMain hide"});
         // clang-format on
@@ -165,7 +164,7 @@ private slots:
         QCOMPARE(ExitScreenWidget(), screen);
         QCOMPARE(Child<QLineEdit>(screen, "txtName")->text(), QStringLiteral("Ann"));
         QCOMPARE(Child<QLabel>(screen, "Label2")->text(), support);
-        QCOMPARE(seen.seen.count(QStringLiteral("frmExitScreen show")), 2);
+        QCOMPARE(seen.seen.count(QStringLiteral("frmExitScreen show")), 1);
     }
 
     // Leaving the exit screen ends the program, so each way of leaving runs

@@ -13,11 +13,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -253,6 +255,31 @@ private slots:
         QTest::keySequence(edit, QKeySequence::Paste);
         QCOMPARE(edit->text(), QStringLiteral("a b@c.d"));
         QCOMPARE(boxes.count(), 0);
+    }
+
+    // Paste from a box's context menu lands in the box as the user left it:
+    // the menu taking the focus is no leaving, so no placeholder comes back.
+    void contextMenuPaste()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted@example.com"));
+        for (const char *name : {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"}) {
+            QLineEdit *edit = box(name);
+            QTest::mouseClick(edit, Qt::LeftButton); // the placeholder goes
+            QCOMPARE(edit->text(), QString());
+            QContextMenuEvent right(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    edit->mapToGlobal(QPoint(5, 5)));
+            QCoreApplication::sendEvent(edit, &right);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            const QList<QAction *> entries = menu->actions();
+            const auto paste = std::find_if(entries.begin(), entries.end(), [](QAction *a) {
+                return a->text().startsWith(QLatin1String("&Paste"));
+            });
+            QVERIFY(paste != entries.end());
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*paste).center());
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            QCOMPARE(edit->text(), QStringLiteral("pasted@example.com"));
+        }
     }
 
     void submit_data()

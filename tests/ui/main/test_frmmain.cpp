@@ -642,6 +642,7 @@ void TestFrmMain::exitRemovesTheWindow()
 
     QApplication::setQuitOnLastWindowClosed(false);
     QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
+    QSignalSpy leaving(m_main.data(), &frmMain::leaving);
     Child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("TYPED"));
     if (how == QLatin1String("cmdExit"))
         findControl<QPushButton>("cmdExit")->click();
@@ -650,6 +651,7 @@ void TestFrmMain::exitRemovesTheWindow()
     else
         m_main->close();
     QVERIFY(m_main.isNull() || !m_main->isVisible());
+    QCOMPARE(leaving.count(), 1);
     QTRY_VERIFY(m_main.isNull());
     QCOMPARE(quit.count(), 0);
     // The exit screen takes over; the program goes on.
