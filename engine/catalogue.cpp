@@ -8,8 +8,7 @@
 namespace {
 
 // Reads one built-in JSON file. A file that is missing or does not parse
-// gives an empty object, so lookups answer "nothing" rather than crash;
-// the catalogue tests make sure that never ships.
+// gives an empty object, so lookups answer "nothing" rather than crash.
 QJsonObject LoadObject(const QString &resource)
 {
     QFile file(resource);

@@ -13,7 +13,7 @@ namespace {
 void EmptySelection()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
-    if (clipboard && clipboard->supportsSelection())
+    if (clipboard->supportsSelection())
         clipboard->clear(QClipboard::Selection);
 }
 
@@ -129,8 +129,6 @@ bool NativeWayland()
 void EmptyClipboard()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        return;
     // Giving the clipboard up is not enough: Wayland compositors and XWayland
     // keep the last content when its owner lets go without replacing it.
     // Content without a single format is empty for every program.
@@ -162,8 +160,6 @@ void GuardClipboardOnFocus(QWidget *window)
 
 void GuardClipboard(QPlainTextEdit *box)
 {
-    if (!box)
-        return;
     auto *filter = new ClipboardGuardFilter(box);
     // Mouse events over the text arrive at the viewport; the frame's edge
     // belongs to the box itself.

@@ -47,8 +47,6 @@ frmDisplay::frmDisplay(QWidget *parent)
     // window happened to be the last one on screen.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    // Text colours through the palette: a style sheet on each label costs
-    // parsing and polishing at every reading.
     using namespace FormColour;
     for (QLabel *label : {ui->Label2, ui->Label3})
         SetColours(label, {{QPalette::WindowText, DarkPurple}});
@@ -158,12 +156,7 @@ void frmDisplay::showEvent(QShowEvent *event)
 // the tab control has laid its pages out.
 void frmDisplay::placePageControls()
 {
-    QWidget *current = ui->SSTab1->currentWidget();
-    if (!current)
-        return;
-    const QPoint offset = current->mapTo(ui->SSTab1, QPoint(0, 0));
-    if (offset.isNull())
-        return;
+    const QPoint offset = ui->SSTab1->currentWidget()->mapTo(ui->SSTab1, QPoint(0, 0));
     for (int i = 0; i < ui->SSTab1->count(); ++i) {
         const auto controls =
             ui->SSTab1->widget(i)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);

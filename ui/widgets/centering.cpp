@@ -50,8 +50,6 @@ private:
 
 void CenterOnScreen(QWidget *window)
 {
-    if (!window)
-        return;
     PlaceInMiddle(window);
     window->installEventFilter(new CenterOnceShown(window));
 }

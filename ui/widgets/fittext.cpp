@@ -21,7 +21,7 @@ bool TextFits(const QLabel *label)
 
 void FitTextToLabel(QLabel *label)
 {
-    if (!label || label->text().isEmpty() || TextFits(label))
+    if (label->text().isEmpty() || TextFits(label))
         return;
     QFont font = label->font();
     double points = font.pointSizeF();
