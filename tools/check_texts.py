@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Checks the built-in texts: every key present, exact length, one paragraph,
 none of the stock phrasing that makes a family's readings sound alike, the
-reader always addressed as "you", and no echo between the two number texts
-that one reading shows side by side.
+reader always addressed as "you", no slip that once shipped, and no run of
+words shared by two number texts (a reading shows any life path text beside
+any birthday text).
 
 Lengths count UTF-16 code units, as the program does. Run it after editing
 anything under engine/data/*.json:  python3 tools/check_texts.py [data folder]
 python3 tools/check_texts.py --self-test  checks the checker's own rules.
 """
+import itertools
 import json
 import pathlib
 import re
@@ -31,7 +33,7 @@ SOFTWARES = 615
 ABOUT_RANGE = (270, 330)
 FORUM_AD_RANGE = (105, 125)
 # Read one after another, the texts must not fall into a formula.
-MAX_BIRTHDAYS_OPENING_YOU_ARE = 8
+MAX_BIRTHDAYS_OPENING_YOU_ARE = 3
 STOCK_WORDS = ("truly", "great", "deeply", "naturally")
 MAX_STOCK_WORD = 3
 MAX_IS_BELIEVED = 3
@@ -50,12 +52,46 @@ STOCK_IDIOMS = (
     r"far and wide", r"smooth your path", r"wears? you down", r"full of charm",
     r"the spotlight", r"ahead of (their|its|your) time", r"the inner voice",
     r"feel like a cage", r"there to be solved", r"with a sure hand",
+    r"(rise|rises|rising|rose) and (fall|falls|falling|fell)", r"moods? (\w+ )?swing(s|ing)?",
+    r"(it all|everything) (becomes?|became|gets?|got) too much",
+    r"dreamers? (rather )?than (a )?doers?",
+    r"pull(s|ed|ing)? (\w+ )?in (all|every|two|many) directions",
+    r"(keep|keeps|keeping|kept) (your|their) feelings to (yourself|themselves)",
+    r"family (comes?|came) first", r"role[- ]models?", r"joys? and sorrows?", r"step[- ]by[- ]step",
+    r"without wasting (a|one) (minute|moment)", r"hop(e|es|ed|ing) for the best",
+    r"what (lies|lay) beneath", r"(come|comes|came|coming) alive", r"high hopes?",
+    r"(everything|all) in (its|their) place", r"(sooner|rather) lead than follow",
+    r"(hold|holds|holding|held) (\w+ )?society together", r"things (have|had) always been done",
+    r"year after year", r"(as long as|however long) it takes",
+    r"learn(s|t|ed|ing)? (\w+ )?by doing",
+    r"look(s|ed|ing)? to (you|them) for (guidance|advice|direction)",
+    r"ask(s|ed|ing)? (for )?(little|nothing) in return",
+    r"(stand|stands|standing|stood) by (\w+ )?through (hard|thick|difficult|tough) times",
+    r"the (task|job) at hand", r"of rare beauty",
 )
 # Claims nobody can check, stated as fact or as a promise.
 OVERSTATEMENTS = (
     r"nobody else (has )?ever", r"(always|long) have done", r"nothing is (harder|more|better)",
-    r"have long advised", r"the \d+(st|nd|rd|th) is a day of",
+    r"have long advised", r"the \d+(st|nd|rd|th) is a day of", r"for millennia",
+    r"throughout the ages", r"long been called", r"was long the stone of royalty",
+    r"tradition (also )?holds that it links all the chakras",
 )
+# Wording that once shipped and said something it did not mean, or nothing.
+SLIPS = (
+    (r"(hours|days|evenings|moments)( \w+){0,3} (are|were) when", "a time called a 'when'"),
+    (r"persuad(e|es|ed|ing) \w+ to (your|their) side", "persuade someone, or win them over"),
+    (r"(when|if) they do", "'they do' that leaves the reader to guess who does what"),
+    (r"\A(?:(?!\s['‘“\"]\w).)*?(?P<shown>\b(those|these) words)", "words that were never said"),
+    (r"learning to (honour|balance|embrace) both", "a sentence that says nothing"),
+    (r"turns? up when needed", "a sentence that says nothing"),
+    (r"(that|this) (blend|mix) of \w+ and \w+ makes you", "a sentence that says nothing"),
+    (r"skeletons? of tiny creatures", "coral is laid down by living polyps"),
+)
+# Gem texts place astrology in its tradition and agree on how long a stone
+# is worn on trial.
+ASTROLOGY = r"\bastrolog(y|ers?|ical)\b"
+TRIAL = (r"\btrial (?:of|for) (?:about |around |some )?"
+         r"((?:a few|a|one|two|three|several|\d+) (?:days?|weeks?))")
 # The texts are written in British English.
 AMERICAN = (
     r"easygoing", r"\bcolor", r"\bcenter", r"\bfavor", r"\bhonor", r"\bjewelry",
@@ -76,13 +112,14 @@ READER_IN_THIRD_PERSON = (
     r"\b(people|those|anyone) (with|of) (this|that|your) (number|birthday|day)",
     r"\bsuch (people|natives|persons)\b",
 )
-# The same short run of words in both number texts of one reading reads as
-# an echo: any run of four, or a run of three of which two words carry meaning.
+# The same short run of words in any two number texts reads as an echo: a
+# run of four with a word that carries meaning, or a run of three with two.
 ECHO_RUN = 4
 SHORT_ECHO_RUN = 3
 LITTLE_WORDS = set("""a an the and or but of to in on at for with by from as is are be
     you your yours it its this that what who which than then so if not no
-    can may will would one two has have do does was all up out into over""".split())
+    can may will would one two has have do does was all up out into over
+    when where while there these those also too very just about""".split())
 
 
 def units(text):
@@ -143,6 +180,29 @@ def idiom_problems(texts):
     return found
 
 
+def slip_problems(texts):
+    found = []
+    for name, text in texts.items():
+        for pattern, why in SLIPS:
+            for match in re.finditer(rf"(?<!\w)(?:{pattern})(?!\w)", text, re.IGNORECASE):
+                found.append(f"{name}: {why}: '{match.groupdict().get('shown') or match.group(0)}'")
+    return found
+
+
+def gem_problems(texts):
+    found, trials = [], {}
+    for name, text in texts.items():
+        for sentence in sentences(text):
+            if re.search(ASTROLOGY, sentence, re.IGNORECASE) and "Vedic" not in sentence:
+                found.append(f"{name}: astrology with no 'Vedic' in its sentence: '{sentence}'")
+        for match in re.finditer(TRIAL, text, re.IGNORECASE):
+            trials.setdefault(match.group(1).lower(), name)
+    if len(trials) > 1:
+        found.append("gem texts disagree on the trial: " +
+                     ", ".join(f"'{period}' ({name})" for period, name in trials.items()))
+    return found
+
+
 def sentences(text):
     return [s for s in re.split(r"(?<=[.!?])\s+", text.strip()) if s]
 
@@ -171,29 +231,38 @@ def pronoun_problems(name, text):
     return found
 
 
-def runs(text, length):
-    """Each run of words, keyed by its words without a plural "s" ("matter"
-    and "matters" are the same echo), with the words as written."""
-    written = words(text)
-    w = [word[:-1] if word not in LITTLE_WORDS and len(word) > 3 and re.search(r"[^s]s$", word)
-         else word for word in written]
-    return {tuple(w[i:i + length]): " ".join(written[i:i + length])
-            for i in range(len(w) - length + 1)}
+def stems(text):
+    """The words of a text without a plural "s" ("matter" and "matters" are
+    the same echo)."""
+    return [word[:-1] if word not in LITTLE_WORDS and len(word) > 3 and re.search(r"[^s]s$", word)
+            else word for word in words(text)]
 
 
-def echo_problems(life, birthday):
+def shared_stretches(text, other):
+    """The stretches of text made of runs of words that other has too."""
+    mine, theirs, covered = stems(text), stems(other), set()
+    for length, meaningful in ((ECHO_RUN, 1), (SHORT_ECHO_RUN, 2)):
+        their_runs = {tuple(theirs[i:i + length]) for i in range(len(theirs) - length + 1)}
+        for i in range(len(mine) - length + 1):
+            run = tuple(mine[i:i + length])
+            if run in their_runs and len([w for w in run if w not in LITTLE_WORDS]) >= meaningful:
+                covered.update(range(i, i + length))
+    written, stretches = words(text), []
+    for i in sorted(covered):
+        if i - 1 in covered:
+            stretches[-1] += " " + written[i]
+        else:
+            stretches.append(written[i])
+    return stretches
+
+
+def echo_problems(texts):
+    """A reading shows any life path text beside any birthday text, and one
+    translator reads them all: no two number texts share a run of words."""
     found = []
-    for key in LIFE_PATH:
-        pair = life.get(str(key)), birthday.get(str(key))
-        if not all(isinstance(t, str) for t in pair):
-            continue
-        shared = set()
-        for length, meaningful in ((ECHO_RUN, 0), (SHORT_ECHO_RUN, 2)):
-            life_runs, birthday_runs = runs(pair[0], length), runs(pair[1], length)
-            shared |= {life_runs[run] for run in life_runs.keys() & birthday_runs.keys()
-                       if len([w for w in run if w not in LITTLE_WORDS]) >= meaningful}
-        for run in sorted(r for r in shared if not any(r != o and r in o for o in shared)):
-            found.append(f"lifepath {key} and birthday {key} share '{run}'")
+    for (name, text), (other_name, other) in itertools.combinations(texts.items(), 2):
+        for stretch in shared_stretches(text, other):
+            found.append(f"{name} and {other_name} share '{stretch}'")
     return found
 
 
@@ -240,10 +309,13 @@ def check(data):
     texts = {k: t for k, t in texts.items() if isinstance(t, str)}
     problems += formula_problems(texts)
     problems += idiom_problems(texts)
+    problems += slip_problems(texts)
+    problems += gem_problems({name: t for name, t in texts.items() if name.startswith("gem ")})
     for name, text in texts.items():
         if name.startswith(("lifepath ", "birthday ")):
             problems += pronoun_problems(name, text)
-    problems += echo_problems(life, birthday)
+    problems += echo_problems({name: t for name, t in texts.items()
+                               if name.startswith(("lifepath ", "birthday "))})
     for day in MASTER_DAYS:
         if "master number" not in texts.get(f"birthday {day}", "master number"):
             problems.append(f"birthday {day}: does not name its master number")
@@ -269,6 +341,20 @@ SELF_TEST = (
     ("On the surface you are easygoing and friendly.", "American spelling 'easygoing'"),
     ("You often find original solutions that nobody else has ever thought of.", "overstatement"),
     ("You keep your goals with integrity; the 17th is a day of principle.", "overstatement"),
+    ("Your fortunes rose and fell, and you kept your feelings to yourself.",
+     "stock idiom 'rose and fell'"),
+    ("Colleagues looked to you for guidance.", "stock idiom 'looked to you for guidance'"),
+    ("Quiet hours spent alone are when you think best.", "a time called a 'when'"),
+    ("You can persuade anyone to your side.", "persuade someone"),
+    ("You rarely say so; let the people you love hear those words.", "words that were never said"),
+    ("You say 'thank you' often, and people like to hear those words.", None),
+)
+# Gem texts side by side, and the start of the problem they must give.
+SELF_TEST_GEMS = (
+    (("Astrologers link it with Mars.",), "astrology with no 'Vedic'"),
+    (("In Vedic astrology it belongs to Mars.",), None),
+    (("Wear it for a trial of a few days.", "Keep it on trial for about a week."),
+     "disagree on the trial"),
 )
 SELF_TEST_PAIRS = (
     ("You are a visionary with a light.", "Born today, you are a visionary too.",
@@ -278,19 +364,27 @@ SELF_TEST_PAIRS = (
     ("Caring for others is easy for you.", "You find caring for others a joy.",
      "share 'caring for others'"),
     ("You care for other people.", "Other people care for you.", None),
+    ("Words come readily to you.", "Order comes readily to you.", "share 'come readily to you'"),
+    ("You do best when you lead.", "That serves you best when you pause.", None),
+    ("A puzzle is a game to you, and you play.", "Order means much to you, and you keep it.", None),
 )
 
 
 def self_test():
     failures = []
     for text, wanted in SELF_TEST:
-        found = idiom_problems({"t": text}) + pronoun_problems("t", text)
+        found = (idiom_problems({"t": text}) + slip_problems({"t": text})
+                 + pronoun_problems("t", text))
         if (wanted is None and found) or (wanted and not any(wanted in p for p in found)):
             failures.append(f"{text!r}: wants {wanted!r}, gives {found}")
-    for life, birthday, wanted in SELF_TEST_PAIRS:
-        found = echo_problems({"1": life}, {"1": birthday})
+    for one, other, wanted in SELF_TEST_PAIRS:
+        found = echo_problems({"lifepath 1": one, "birthday 2": other})
         if (wanted is None and found) or (wanted and not any(wanted in p for p in found)):
-            failures.append(f"{life!r} / {birthday!r}: wants {wanted!r}, gives {found}")
+            failures.append(f"{one!r} / {other!r}: wants {wanted!r}, gives {found}")
+    for gems, wanted in SELF_TEST_GEMS:
+        found = gem_problems({f"gem {i}": text for i, text in enumerate(gems)})
+        if (wanted is None and found) or (wanted and not any(wanted in p for p in found)):
+            failures.append(f"{gems!r}: wants {wanted!r}, gives {found}")
     for f in failures:
         print(f)
     print("self-test passed" if not failures else f"self-test: {len(failures)} row(s) failed")
