@@ -6,8 +6,8 @@
 #
 #   bash scripts/build-qt-mingw.sh [install folder]
 #
-# Default folder: /var/cache/gemvara/qt-6.4.2-mingw64 (GEMVARA_QT_MINGW
-# overrides it). A finished build leaves a stamp there; with the stamp a run
+# Default folder: qt-6.4.2-mingw64 in the machine's cache folder,
+# /var/cache/gemvara (see cache-env.sh; GEMVARA_QT_MINGW overrides it). A finished build leaves a stamp there; with the stamp a run
 # does nothing. Sources and the build tree go to a work folder beside it,
 # removed at the end (GEMVARA_QT_KEEP_WORK=1 keeps them).
 set -euo pipefail
@@ -15,7 +15,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 qt_version=6.4.2
 deb_version=6.4.2+dfsg-10
-prefix=${1:-${GEMVARA_QT_MINGW:-/var/cache/gemvara/qt-$qt_version-mingw64}}
+prefix=${1:-${GEMVARA_QT_MINGW:-$(cd "$root" && source scripts/cache-env.sh && echo "$GEMVARA_CACHE")/qt-$qt_version-mingw64}}
 stamp=$prefix/.gemvara-qt-built
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$deb_version" ]; then
   echo "Qt for Windows found in $prefix"

@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  qt6-base-dev-tools cmake ninja-build xz-utils
+  qt6-base-dev-tools cmake ninja-build xz-utils ccache
   wine wine64 nsis zip unzip
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
 )

@@ -12,7 +12,7 @@ packages=(
   weston xwayland wl-clipboard qt6-wayland
   fonts-dejavu-core python3
   desktop-file-utils appstream llvm
-  clang libclang-rt-14-dev clang-format clang-tidy
+  clang libclang-rt-14-dev clang-format clang-tidy ccache
   orca speech-dispatcher at-spi2-core dbus-daemon
 )
 

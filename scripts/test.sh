@@ -2,36 +2,55 @@
 # Installs what is missing, builds everything (tests and benchmarks) and
 # runs the whole test suite. Needs no display: widget tests run offscreen and
 # whole-program tests start their own Xvfb.
+#   bash scripts/test.sh           everything, as CI runs it
+#   bash scripts/test.sh --quick   while at work: the layout, the gcc build,
+#                                  the unit tests, and the linter on the files
+#                                  changed since main
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+quick=0
+case "${1:-}" in
+  --quick) quick=1 ;;
+  "") ;;
+  *) echo "usage: scripts/test.sh [--quick]" >&2; exit 2 ;;
+esac
 bash scripts/install-deps.sh
+source scripts/cache-env.sh
+ccache --zero-stats >/dev/null
+
 # Layout first: a misformatted file fails the run before anything is built.
 bash scripts/check-format.sh
 # Warnings are errors here, in both passes; a user's own build only shows them.
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGEMVARA_WERROR=ON \
-  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build build/test
+# The in-process tests take seconds: a fault there ends the run before the
+# linter and the whole-program tests.
+ctest --test-dir build/test -L unit --output-on-failure --timeout 300 -j2
+if [ "$quick" = 1 ]; then
+  bash scripts/check-tidy.sh build/test --changed
+  exit 0
+fi
 # The linter on what was just built (.clang-tidy); any finding fails the run.
 bash scripts/check-tidy.sh build/test
-cd build/test
-ctest --output-on-failure --timeout 600 -j2
+ctest --test-dir build/test -LE unit --output-on-failure --timeout 600 -j2
 
 # Checked pass: the same suite built by clang with AddressSanitizer,
 # UndefinedBehaviorSanitizer and LeakSanitizer, the whole program on Xvfb
 # included, plus a bounded run of each libFuzzer target. Any finding fails
 # it (options in tests/sanitizers/env.sh). The package test stays with the
 # pass above: a sanitized build is never packaged.
-cd "$root"
 CC=clang CXX=clang++ cmake -S . -B build/checked -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DGEMVARA_SANITIZE=ON -DGEMVARA_FUZZ=ON -DGEMVARA_BUILD_BENCH=OFF -DGEMVARA_WERROR=ON \
-  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build build/checked
 # The fuzz targets exist only in this build; the linter checks them here.
 bash scripts/check-tidy.sh build/checked tests/fuzz/
-source tests/sanitizers/env.sh build/checked
-cd build/checked
-ctest --output-on-failure --timeout 600 -j2 -LE package
+(
+  source tests/sanitizers/env.sh build/checked
+  ctest --test-dir build/checked --output-on-failure --timeout 600 -j2 -LE package
+)
 
 # Windows leg: Qt for Windows built once per machine (the first time takes
 # the longest part of this script), Gemvara cross-built, its tests under
@@ -41,7 +60,8 @@ ctest --output-on-failure --timeout 600 -j2 -LE package
 if [ "${GEMVARA_SKIP_WINDOWS:-0}" = 1 ]; then
   echo "Windows leg skipped (GEMVARA_SKIP_WINDOWS=1)"
 else
-  cd "$root"
   bash scripts/build-windows.sh
-  GEMVARA_SHOTS=$root/build/windows/screenshots ctest --test-dir build/windows --output-on-failure --timeout 900 -j2
+  GEMVARA_SHOTS=$root/build/windows/screenshots \
+    ctest --test-dir build/windows --output-on-failure --timeout 900 -j2
 fi
+ccache --show-stats | grep -E '^(Cacheable|  Hits|  Misses)' || true

@@ -1,0 +1,22 @@
+# Sourced by the build scripts: where this machine keeps what outlives a
+# clone. /var/cache/gemvara (GEMVARA_CACHE overrides it; a user who cannot
+# write there gets ~/.cache/gemvara) holds Qt for Windows, the compiler
+# cache and the linter's results, so that a fresh clone on a machine that
+# has built once compiles and lints only what changed.
+#   source scripts/cache-env.sh
+GEMVARA_CACHE=${GEMVARA_CACHE:-/var/cache/gemvara}
+if ! mkdir -p "$GEMVARA_CACHE" 2>/dev/null || [ ! -w "$GEMVARA_CACHE" ]; then
+  GEMVARA_CACHE=$HOME/.cache/gemvara
+  mkdir -p "$GEMVARA_CACHE"
+fi
+export GEMVARA_CACHE
+
+# ccache for the gcc, clang and mingw builds. Paths below the clone are
+# hashed relative to it, and the folder a compiler ran in is left out, so
+# every clone shares one cache; __FILE__ then names the clone that first
+# compiled a file, which only the tests' messages ever show.
+export CCACHE_DIR=$GEMVARA_CACHE/ccache
+export CCACHE_BASEDIR=$PWD
+export CCACHE_NOHASHDIR=1
+export CCACHE_SLOPPINESS=file_macro
+export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-4G}
