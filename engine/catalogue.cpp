@@ -1,9 +1,12 @@
 #include "catalogue.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 
 namespace {
 
@@ -17,28 +20,20 @@ QJsonObject LoadObject(const QString &resource)
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-const QJsonObject &LifePathTexts()
+// The built-in texts of the default locale's language (QLocale::setDefault)
+// where the program has them, in a folder of their own; English, at the
+// top, for every other language. Each file is read once.
+const QJsonObject &Texts(const char *file)
 {
-    static const QJsonObject texts = LoadObject(QStringLiteral(":/texts/lifepath.json"));
-    return texts;
-}
-
-const QJsonObject &BirthdayTexts()
-{
-    static const QJsonObject texts = LoadObject(QStringLiteral(":/texts/birthday.json"));
-    return texts;
-}
-
-const QJsonObject &GemTexts()
-{
-    static const QJsonObject texts = LoadObject(QStringLiteral(":/texts/gemdescriptions.json"));
-    return texts;
-}
-
-const QJsonObject &ProgramTexts()
-{
-    static const QJsonObject texts = LoadObject(QStringLiteral(":/texts/program.json"));
-    return texts;
+    static QHash<QString, QJsonObject> loaded;
+    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
+    QString path = QStringLiteral(":/texts/%1/").arg(language) + QLatin1String(file);
+    if (!QFile::exists(path))
+        path = QStringLiteral(":/texts/") + QLatin1String(file);
+    auto found = loaded.constFind(path);
+    if (found == loaded.constEnd())
+        found = loaded.insert(path, LoadObject(path));
+    return *found;
 }
 
 std::optional<QString> Lookup(const QJsonObject &texts, const QString &key)
@@ -53,22 +48,23 @@ std::optional<QString> Lookup(const QJsonObject &texts, const QString &key)
 
 std::optional<QString> LifePathCatalogue(qint16 lifePathNumber)
 {
-    return Lookup(LifePathTexts(), QString::number(lifePathNumber));
+    return Lookup(Texts("lifepath.json"), QString::number(lifePathNumber));
 }
 
 std::optional<QString> BirthdayCatalogue(qint16 birthdayNumber)
 {
-    return Lookup(BirthdayTexts(), QString::number(birthdayNumber));
+    return Lookup(Texts("birthday.json"), QString::number(birthdayNumber));
 }
 
 std::optional<QString> GemDescriptionCatalogue(const QString &label)
 {
-    return Lookup(GemTexts(), label);
+    return Lookup(Texts("gemdescriptions.json"), label);
 }
 
 QString LifePathSignificance()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Catalogue",
         "This is one of the most important numbers. Sometimes it is also called the Life "
         "Direction Number. This represents who you are at birth. It gives a broad outline of the "
         "various good and bad opportunities, struggles that you may have to face throughout your "
@@ -77,13 +73,14 @@ QString LifePathSignificance()
 
 QString BirthdaySignificance()
 {
-    return QStringLiteral("This describes what may happen in your middle years. It also tells you "
-                          "about the various talents you possess.");
+    return QCoreApplication::translate("Catalogue",
+                                       "This describes what may happen in your middle years. It "
+                                       "also tells you about the various talents you possess.");
 }
 
 std::optional<QString> SupportText(int index)
 {
-    const QJsonArray texts = ProgramTexts().value(QStringLiteral("support")).toArray();
+    const QJsonArray texts = Texts("program.json").value(QStringLiteral("support")).toArray();
     if (index < 0 || index >= texts.size() || !texts.at(index).isString())
         return std::nullopt;
     return texts.at(index).toString();
@@ -91,15 +88,15 @@ std::optional<QString> SupportText(int index)
 
 QString SoftwaresCatalogueText()
 {
-    return ProgramTexts().value(QStringLiteral("softwaresCatalogue")).toString();
+    return Texts("program.json").value(QStringLiteral("softwaresCatalogue")).toString();
 }
 
 QString ForumAdvertisement()
 {
-    return ProgramTexts().value(QStringLiteral("forumAdvertisement")).toString();
+    return Texts("program.json").value(QStringLiteral("forumAdvertisement")).toString();
 }
 
 QString AboutDescription()
 {
-    return ProgramTexts().value(QStringLiteral("aboutDescription")).toString();
+    return Texts("program.json").value(QStringLiteral("aboutDescription")).toString();
 }

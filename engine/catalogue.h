@@ -5,7 +5,8 @@
 
 #include <optional>
 
-// The fixed texts of a reading and of the program's windows. They are
+// The fixed texts of a reading and of the program's windows, in the default
+// locale's language where the program has it, else in English. They are
 // built in as resources and each file is read on first use, not at start-up.
 
 // Interpretation of a life path number (1-9, 11, 22); nothing for others.

@@ -2,13 +2,15 @@
 
 #include "catalogue.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
 
 struct Kind
 {
-    const char16_t *name;
+    const char *name; // English, translated when shown
     const char *descriptionLabel;
     qint16 picture;
 };
@@ -17,17 +19,17 @@ struct Kind
 enum GemId { YT, GT, RU, CE, AM, LB, DI, EM, MO, BS, CO };
 
 constexpr std::array<Kind, 11> Kinds = {{
-    {u"Yellow Topaz", "Topaz", 9},
-    {u"Golden Topaz", "Topaz", 9},
-    {u"Ruby", "Ruby", 8},
-    {u"Cat\u2019s Eye", "Cat's eye", 3},
-    {u"Amethyst", "Amethyst", 1},
-    {u"Light Blue Sapphire", "Sapphire", 2},
-    {u"Diamond", "Diamond", 5},
-    {u"Emerald", "Emerald", 6},
-    {u"Moonstone", "Moonstone", 7},
-    {u"Blue Sapphire", "Sapphire", 2},
-    {u"Coral", "Coral", 4},
+    {QT_TRANSLATE_NOOP("Gemstones", "Yellow Topaz"), "Topaz", 9},
+    {QT_TRANSLATE_NOOP("Gemstones", "Golden Topaz"), "Topaz", 9},
+    {QT_TRANSLATE_NOOP("Gemstones", "Ruby"), "Ruby", 8},
+    {QT_TRANSLATE_NOOP("Gemstones", "Cat’s Eye"), "Cat's eye", 3},
+    {QT_TRANSLATE_NOOP("Gemstones", "Amethyst"), "Amethyst", 1},
+    {QT_TRANSLATE_NOOP("Gemstones", "Light Blue Sapphire"), "Sapphire", 2},
+    {QT_TRANSLATE_NOOP("Gemstones", "Diamond"), "Diamond", 5},
+    {QT_TRANSLATE_NOOP("Gemstones", "Emerald"), "Emerald", 6},
+    {QT_TRANSLATE_NOOP("Gemstones", "Moonstone"), "Moonstone", 7},
+    {QT_TRANSLATE_NOOP("Gemstones", "Blue Sapphire"), "Sapphire", 2},
+    {QT_TRANSLATE_NOOP("Gemstones", "Coral"), "Coral", 4},
 }};
 
 // Rows: life path root 1-9. Columns: birthday root 1-9.
@@ -58,7 +60,7 @@ std::optional<Gemstone> GemForRoots(qint16 lifePathRoot, qint16 birthdayRoot)
         return std::nullopt;
     const Kind &kind = Kinds[GemTable[lifePathRoot - 1][birthdayRoot - 1]];
     Gemstone gem;
-    gem.name = QString::fromUtf16(kind.name);
+    gem.name = QCoreApplication::translate("Gemstones", kind.name);
     gem.description =
         GemDescriptionCatalogue(QString::fromLatin1(kind.descriptionLabel)).value_or(QString());
     gem.picture = kind.picture;

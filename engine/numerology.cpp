@@ -30,28 +30,16 @@ qint16 ReduceOnce(const QString &text)
     return qint16((digits.front().unicode() - '0') + (digits.back().unicode() - '0'));
 }
 
-const QStringList &MonthNames()
-{
-    static const QStringList names = {
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
-    };
-    return names;
-}
-
-qint16 MonthValue(const QString &monthName)
+qint16 MonthValue(int month)
 {
     static constexpr std::array<qint16, 12> values = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3};
-    const qsizetype index = MonthNames().indexOf(monthName);
-    return index < 0 ? qint16(0) : values[std::size_t(index)];
+    return month < 1 || month > 12 ? qint16(0) : values[std::size_t(month - 1)];
 }
 
-qint16 ComputeLifePath(const QString &dayText, const QString &monthName, const QString &yearText)
+qint16 ComputeLifePath(const QString &dayText, int monthNumber, const QString &yearText)
 {
     const qint16 day = ReduceOnce(dayText);
-    const qint16 month = MonthValue(monthName);
+    const qint16 month = MonthValue(monthNumber);
     const qint16 year = ReduceOnce(yearText);
     const qint16 total = qint16(day + month + year);
     if (total == 11 || total == 22)

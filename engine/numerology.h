@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QtGlobal>
 
 // Digit sum of a text, folded once: a two-digit sum becomes its first digit
@@ -9,15 +8,14 @@
 // than 0-9 add nothing; an empty text gives 0.
 qint16 ReduceOnce(const QString &text);
 
-// The twelve month names in calendar order, as the date list offers them.
-const QStringList &MonthNames();
-
-// 1 for "January" up to 9 for "September", then 1, 2, 3 for October to
-// December. Exact and case-sensitive; any other text gives 0.
-qint16 MonthValue(const QString &monthName);
+// A month's number (1 for January to 12 for December) counts as itself up
+// to 9 for September, then 1, 2, 3 for October to December; any other
+// number gives 0. The month list may show its names in any language: the
+// reading goes by the number alone.
+qint16 MonthValue(int month);
 
 // The life path number: 1 to 9, or the master numbers 11 and 22.
-qint16 ComputeLifePath(const QString &dayText, const QString &monthName, const QString &yearText);
+qint16 ComputeLifePath(const QString &dayText, int month, const QString &yearText);
 
 // The day itself (blanks around it removed); 0 when it is not a number.
 qint16 ComputeBirthday(const QString &dayText);

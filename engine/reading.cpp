@@ -4,14 +4,14 @@
 #include "gemstones.h"
 #include "numerology.h"
 
-Reading ComputeReading(const QString &dayText, const QString &monthName, const QString &yearText)
+Reading ComputeReading(const QString &dayText, int month, const QString &yearText)
 {
     Reading r;
     r.dayText = dayText;
-    r.monthName = monthName;
+    r.month = month;
     r.yearText = yearText;
 
-    r.lifePathNumber = ComputeLifePath(dayText, monthName, yearText);
+    r.lifePathNumber = ComputeLifePath(dayText, month, yearText);
     r.lifePathRoot = LifePathRootOf(r.lifePathNumber);
     r.lifePathSignificance = LifePathSignificance();
     r.lifePathText = LifePathCatalogue(r.lifePathNumber).value_or(QString());

@@ -9,7 +9,7 @@
 struct Reading
 {
     QString dayText;
-    QString monthName;
+    int month = 0; // 1 for January
     QString yearText;
     qint16 lifePathNumber = 0;
     qint16 lifePathRoot = 0;
@@ -26,6 +26,7 @@ struct Reading
     qint16 gemPicture = 0; // 1-based position in the picture list
 };
 
-// The reading for the three texts of the date lists. Any text is taken:
-// a number without an interpretation gets an empty text.
-Reading ComputeReading(const QString &dayText, const QString &monthName, const QString &yearText);
+// The reading for the texts of the day and year lists and the month's
+// number. Any text is taken: a number without an interpretation gets an
+// empty text. The texts are those of the catalogue's language.
+Reading ComputeReading(const QString &dayText, int month, const QString &yearText);

@@ -24,8 +24,9 @@ void StoreDate(QSettings &store, const QDate &today)
 // The two lines are parted by a carriage return alone.
 QString UpdateQuestionText()
 {
-    return QStringLiteral("There maybe an update to this software available\r"
-                          "Do you want to check for an update?");
+    return QCoreApplication::translate("UpdateReminder",
+                                       "There maybe an update to this software available\r"
+                                       "Do you want to check for an update?");
 }
 
 } // namespace

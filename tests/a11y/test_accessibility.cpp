@@ -457,8 +457,7 @@ private slots:
     {
         auto *form = new frmDisplay;
         const std::unique_ptr<QWidget> window(form);
-        form->showReading(ComputeReading(QStringLiteral("29"), QStringLiteral("February"),
-                                         QStringLiteral("2000")));
+        form->showReading(ComputeReading(QStringLiteral("29"), 2, QStringLiteral("2000")));
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->show();
         const QString gem = QStringLiteral("Gemstone: Cat\u2019s Eye");

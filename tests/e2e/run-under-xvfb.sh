@@ -18,6 +18,9 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export E2E_WORK=$work
 unset QT_QPA_PLATFORM
+# The program speaks the desktop's language: English unless the test asks
+# for another (E2E_LANGUAGE).
+export LANGUAGE=${E2E_LANGUAGE:-en}
 
 pids=()
 cleanup() {

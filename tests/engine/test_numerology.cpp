@@ -59,9 +59,9 @@ void TestNumerology::workedDates()
     QFETCH(QString, day);
     QFETCH(QString, month);
     QFETCH(QString, year);
-    const Reading r = ComputeReading(day, month, year);
+    const Reading r = ComputeReading(day, MonthNumber(month), year);
     QCOMPARE(r.dayText, day);
-    QCOMPARE(r.monthName, month);
+    QCOMPARE(r.month, MonthNumber(month));
     QCOMPARE(r.yearText, year);
     QTEST(int(r.lifePathNumber), "lifePath");
     QTEST(int(r.lifePathRoot), "lifePathRoot");
@@ -113,31 +113,20 @@ void TestNumerology::reduceFoldsOnlyOnce()
 
 void TestNumerology::monthValues_data()
 {
-    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("month");
     QTest::addColumn<int>("value");
     // October to December come reduced to one digit.
-    // clang-format off
-    QTest::newRow("January") << "January" << 1;
-    QTest::newRow("February") << "February" << 2;
-    QTest::newRow("March") << "March" << 3;
-    QTest::newRow("April") << "April" << 4;
-    QTest::newRow("May") << "May" << 5;
-    QTest::newRow("June") << "June" << 6;
-    QTest::newRow("July") << "July" << 7;
-    QTest::newRow("August") << "August" << 8;
-    QTest::newRow("September") << "September" << 9;
-    QTest::newRow("October") << "October" << 1;
-    QTest::newRow("November") << "November" << 2;
-    QTest::newRow("December") << "December" << 3;
-    QTest::newRow("lower case") << "january" << 0;
-    QTest::newRow("leading blank") << " May" << 0;
-    QTest::newRow("empty") << "" << 0;
-    // clang-format on
+    const int values[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3};
+    for (int month = 1; month <= 12; ++month)
+        QTest::addRow("%d", month) << month << values[month - 1];
+    QTest::newRow("no month") << 0 << 0;
+    QTest::newRow("past December") << 13 << 0;
+    QTest::newRow("negative") << -1 << 0;
 }
 
 void TestNumerology::monthValues()
 {
-    QFETCH(QString, month);
+    QFETCH(int, month);
     QTEST(int(MonthValue(month)), "value");
 }
 
@@ -159,7 +148,7 @@ void TestNumerology::oddTextsDoNotBreakTheSums_data()
     QTest::addColumn<int>("lifePath");
     QTest::addColumn<int>("birthday");
     // clang-format off
-    QTest::newRow("unknown month counts 0") << "1" << "Smarch" << "1900" << 2 << 1;
+    QTest::newRow("no month counts 0") << "1" << "Smarch" << "1900" << 2 << 1;
     QTest::newRow("everything empty") << "" << "" << "" << 0 << 0;
     QTest::newRow("day with blanks") << "  7 " << "July" << "2000" << 7 << 7;
     QTest::newRow("non-numeric day") << "x" << "July" << "2000" << 9 << 0;
@@ -176,7 +165,7 @@ void TestNumerology::oddTextsDoNotBreakTheSums()
     QFETCH(QString, day);
     QFETCH(QString, month);
     QFETCH(QString, year);
-    const Reading r = ComputeReading(day, month, year);
+    const Reading r = ComputeReading(day, MonthNumber(month), year);
     QTEST(int(r.lifePathNumber), "lifePath");
     QTEST(int(r.birthdayNumber), "birthday");
     if (r.birthdayNumber == 0) {
@@ -226,7 +215,7 @@ void TestNumerology::gemstonesOfWorkedDates()
     QFETCH(QString, day);
     QFETCH(QString, month);
     QFETCH(QString, year);
-    const Reading r = ComputeReading(day, month, year);
+    const Reading r = ComputeReading(day, MonthNumber(month), year);
     const auto gem = GemForRoots(r.lifePathRoot, r.birthdayRoot);
     QVERIFY(gem.has_value());
     QTEST(gem->name, "name");
@@ -261,7 +250,7 @@ void TestNumerology::everyListDateKeepsTheInvariants()
         for (const QString &month : CalendarMonths()) {
             for (int year = 1900; year <= 2050; ++year) {
                 const Reading r =
-                    ComputeReading(QString::number(day), month, QString::number(year));
+                    ComputeReading(QString::number(day), MonthNumber(month), QString::number(year));
                 QVERIFY2(lifePaths.contains(r.lifePathNumber),
                          qPrintable(QString::number(r.lifePathNumber)));
                 QVERIFY(r.lifePathRoot >= 1 && r.lifePathRoot <= 9);

@@ -1,5 +1,6 @@
-// Arbitrary day, month and year texts through the reading arithmetic and
-// the lookups that follow it. Input: three texts separated by 0x00 bytes.
+// Arbitrary day and year texts and month numbers through the reading
+// arithmetic and the lookups that follow it. Input: three texts separated
+// by 0x00 bytes; the month's is read as a number.
 #include "catalogue.h"
 #include "gemstones.h"
 #include "numerology.h"
@@ -15,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArrayList parts =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)).split('\0');
     const QString day = QString::fromUtf8(parts.value(0));
-    const QString month = QString::fromUtf8(parts.value(1));
+    const int month = QString::fromUtf8(parts.value(1)).toInt();
     const QString year = QString::fromUtf8(parts.value(2));
 
     const Reading r = ComputeReading(day, month, year);

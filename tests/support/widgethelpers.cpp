@@ -20,6 +20,11 @@ const QStringList &CalendarMonths()
     return months;
 }
 
+int MonthNumber(const QString &name)
+{
+    return int(CalendarMonths().indexOf(name)) + 1;
+}
+
 QWidget *ExitScreenWidget()
 {
     for (QWidget *widget : QApplication::topLevelWidgets()) {

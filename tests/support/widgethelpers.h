@@ -13,8 +13,10 @@
 class QComboBox;
 class QLineEdit;
 
-// The month list as the main window offers it, January first.
+// The month list as the main window offers it in English, January first.
 const QStringList &CalendarMonths();
+// A month's number (1 for January) by its English name; 0 for any other text.
+int MonthNumber(const QString &name);
 
 // The control named `name` below `parent`; a missing one ends the test run,
 // since every later check on it would be meaningless.

@@ -6,6 +6,7 @@
 #include "fixedsize.h"
 #include "fontsubstitutes.h"
 #include "frmMain.h"
+#include "language.h"
 #include "lightlook.h"
 #include "messagebox.h"
 #include "navigator.h"
@@ -26,6 +27,7 @@ qint16 CoBrand_Randomize(frmMain *main)
 
 void SetUpApplication()
 {
+    InstallLanguage();
     QApplication::setWindowIcon(AppIcon());
     // A Wayland shell finds the program's name and icon through this.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.orvanta.GemvaraFree"));
@@ -40,8 +42,9 @@ void SetUpApplication()
 void StartApplication()
 {
     if (!AcquireInstanceLock()) {
-        ShowGemvaraMessage(nullptr, QMessageBox::Information,
-                           QStringLiteral("Application is already running"));
+        ShowGemvaraMessage(
+            nullptr, QMessageBox::Information,
+            QCoreApplication::translate("StartApplication", "Application is already running"));
         QuitApplication();
     }
 

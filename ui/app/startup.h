@@ -5,7 +5,7 @@
 class frmMain;
 
 // Process-wide settings, made once as soon as the QApplication exists: the
-// program icon and menu entry, the light look that no desktop theme
+// language, the program icon and menu entry, the light look that no desktop theme
 // changes, the stand-ins for missing fonts, Enter on a focused button, what
 // screen readers find in the forms, fixed sizes natively on Wayland, and
 // that closing the last window does not end the program (only

@@ -43,20 +43,28 @@ frmExitScreen::frmExitScreen(QWidget *parent)
     ui->Label2->setText(
         SupportText(DrawSupportTextIndex(*QRandomGenerator::global())).value_or(QString()));
     ui->Label3->setText(SoftwaresCatalogueText());
-    setMessageText(QStringLiteral("Your Message\r\n"));
     for (QLabel *label : {ui->Label1, ui->Label2, ui->Label3})
         FitTextToLabel(label);
     FitTextToLabel(ui->lblGoToHome);
 
+    // A box's placeholder is its text until the user types, and its only
+    // caption, for screen readers too. The hidden message box starts with
+    // its placeholder and a line break, which is what is sent.
     m_placeholders = {
-        {ui->txtName, QString::fromLatin1(NamePlaceholder)},
-        {ui->txtEmail, QString::fromLatin1(EmailPlaceholder)},
-        {ui->txtFriendName, QString::fromLatin1(FriendNamePlaceholder)},
-        {ui->txtFriendEmail, QString::fromLatin1(FriendEmailPlaceholder)},
-        {ui->txtMessage, QString::fromLatin1(MessagePlaceholder)},
+        {ui->txtName, Placeholder(NamePlaceholder)},
+        {ui->txtEmail, Placeholder(EmailPlaceholder)},
+        {ui->txtFriendName, Placeholder(FriendNamePlaceholder)},
+        {ui->txtFriendEmail, Placeholder(FriendEmailPlaceholder)},
+        {ui->txtMessage, Placeholder(MessagePlaceholder)},
     };
-    for (auto it = m_placeholders.keyBegin(); it != m_placeholders.keyEnd(); ++it)
-        (*it)->installEventFilter(this);
+    for (auto it = m_placeholders.cbegin(); it != m_placeholders.cend(); ++it) {
+        auto *box = static_cast<QWidget *>(it.key());
+        box->setAccessibleName(it.value());
+        box->installEventFilter(this);
+    }
+    for (QLineEdit *line : {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail})
+        line->setText(m_placeholders.value(line));
+    setMessageText(m_placeholders.value(ui->txtMessage) + QStringLiteral("\r\n"));
     connect(ui->lblGoToHome, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
     // The message box, out of sight, is no stop of the Tab chain (the form
     // leaves it out): nobody could see what they typed there.
@@ -130,7 +138,7 @@ void frmExitScreen::placeholderFocusOut(QObject *box)
 
 bool frmExitScreen::refuseSpace(QWidget *box)
 {
-    ShowReferralMessage(this, QStringLiteral("Email Address Cannot Contain Space"));
+    ShowReferralMessage(this, tr("Email Address Cannot Contain Space"));
     // The user was typing here: bring the screen back and the caret with it.
     activateWindow();
     box->setFocus(Qt::OtherFocusReason);

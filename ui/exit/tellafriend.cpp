@@ -3,16 +3,22 @@
 #include "messagebox.h"
 #include "weblinks.h"
 
+#include <QCoreApplication>
 #include <QUrl>
+
+QString Placeholder(const char *english)
+{
+    return QCoreApplication::translate("TellAFriend", english);
+}
 
 std::optional<QString> SubmissionProblem(const ReferralFields &fields)
 {
     if (fields.email == fields.friendEmail)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
-    if (!fields.email.contains(QLatin1Char('@')) || !fields.friendEmail.contains(QLatin1Char('@')))
-        return QStringLiteral("Please Enter Proper Email Address");
-    if (!fields.email.contains(QLatin1Char('.')) || !fields.friendEmail.contains(QLatin1Char('.')))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("TellAFriend", "Please Enter Distinct Email Addresses");
+    if (!fields.email.contains(QLatin1Char('@')) || !fields.friendEmail.contains(QLatin1Char('@'))
+        || !fields.email.contains(QLatin1Char('.'))
+        || !fields.friendEmail.contains(QLatin1Char('.')))
+        return QCoreApplication::translate("TellAFriend", "Please Enter Proper Email Address");
     return std::nullopt;
 }
 
@@ -24,16 +30,20 @@ std::optional<QString> ReferralProblem(const ReferralFields &fields)
         const char *placeholder;
         const char *message;
     } checks[] = {
-        {fields.name, NamePlaceholder, "Please Enter Your Name"},
-        {fields.email, EmailPlaceholder, "Please Enter Your Email"},
-        {fields.message, MessagePlaceholder, "Please Enter Your Message"},
-        {fields.friendName, FriendNamePlaceholder, "Please Enter Your Friend's Name"},
-        {fields.friendEmail, FriendEmailPlaceholder, "Please Enter Your Friend's Email"},
+        {fields.name, NamePlaceholder, QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Name")},
+        {fields.email, EmailPlaceholder,
+         QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Email")},
+        {fields.message, MessagePlaceholder,
+         QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Message")},
+        {fields.friendName, FriendNamePlaceholder,
+         QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Friend's Name")},
+        {fields.friendEmail, FriendEmailPlaceholder,
+         QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Friend's Email")},
     };
     for (const auto &check : checks) {
         const QString value = TrimBlanks(check.value);
-        if (value.isEmpty() || value == QLatin1String(check.placeholder))
-            return QString::fromLatin1(check.message);
+        if (value.isEmpty() || value == Placeholder(check.placeholder))
+            return QCoreApplication::translate("TellAFriend", check.message);
     }
     return std::nullopt;
 }

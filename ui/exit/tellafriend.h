@@ -18,12 +18,16 @@ struct ReferralFields
     QString friendEmail;
 };
 
-// The placeholders the refer-a-friend boxes show as their text.
-inline constexpr char NamePlaceholder[] = "Your Name";
-inline constexpr char EmailPlaceholder[] = "Your Email Address";
-inline constexpr char MessagePlaceholder[] = "Your Message";
-inline constexpr char FriendNamePlaceholder[] = "Friend's Name";
-inline constexpr char FriendEmailPlaceholder[] = "Friend's Email Address";
+// The placeholders the refer-a-friend boxes show as their text, in
+// English; Placeholder() gives one in the user's language, which is what
+// the boxes show and the checks compare with.
+inline constexpr char NamePlaceholder[] = QT_TRANSLATE_NOOP("TellAFriend", "Your Name");
+inline constexpr char EmailPlaceholder[] = QT_TRANSLATE_NOOP("TellAFriend", "Your Email Address");
+inline constexpr char MessagePlaceholder[] = QT_TRANSLATE_NOOP("TellAFriend", "Your Message");
+inline constexpr char FriendNamePlaceholder[] = QT_TRANSLATE_NOOP("TellAFriend", "Friend's Name");
+inline constexpr char FriendEmailPlaceholder[] =
+    QT_TRANSLATE_NOOP("TellAFriend", "Friend's Email Address");
+QString Placeholder(const char *english);
 
 // The checks of the form's submit button on the two addresses, in order;
 // the message to show for the first one that fails. The fields are those

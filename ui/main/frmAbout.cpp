@@ -35,7 +35,7 @@ frmAbout::frmAbout(QWidget *parent)
 
     ui->Label2->setText(QStringLiteral(GEMVARA_CAPTION));
     ui->Label1->setText(AboutDescription());
-    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + ForumSite());
+    ui->lblHomePage->setText(tr("Click here to visit %1").arg(ForumSite()));
     // The description and the site's address come from elsewhere.
     FitTextToLabel(ui->Label1);
     FitTextToLabel(ui->lblHomePage);

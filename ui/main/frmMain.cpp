@@ -7,13 +7,13 @@
 #include "linklabel.h"
 #include "menukey.h"
 #include "messagebox.h"
-#include "numerology.h"
 #include "offerband.h"
 #include "validation.h"
 #include "weblinks.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLocale>
 
 #include <limits>
 
@@ -73,13 +73,16 @@ void frmMain::Form_Load()
 {
     // Each list is filled in one insertion: an item at a time costs the
     // list's model and view a round of updates per item.
-    QStringList days, years;
+    QStringList days, months, years;
     for (int day = 1; day <= 31; ++day)
         days << QString::number(day);
+    // In the user's language; a month's place in the list is its number.
+    for (int month = 1; month <= 12; ++month)
+        months << QLocale().standaloneMonthName(month);
     for (int year = 1900; year <= 2050; ++year)
         years << QString::number(year);
     ui->cboDate->addItems(days);
-    ui->cboMonth->addItems(MonthNames());
+    ui->cboMonth->addItems(months);
     ui->cboYear->addItems(years);
     ui->cboDate->setCurrentIndex(0);
     ui->cboMonth->setCurrentIndex(0);
@@ -157,7 +160,7 @@ void frmMain::cmdNext_Click()
     const EnteredInput input = enteredInput();
     if (!validateInput(input))
         return;
-    emit readingRequested(ComputeReading(input.dayText, input.monthName, input.yearText));
+    emit readingRequested(ComputeReading(input.dayText, input.monthIndex + 1, input.yearText));
 }
 
 void frmMain::cmdExit_Click()

@@ -1,10 +1,12 @@
 #include "validation.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 InputProblem Problem(const char *message, InputField focus = InputField::None)
 {
-    return InputProblem{QString::fromLatin1(message), focus};
+    return InputProblem{QCoreApplication::translate("Validation", message), focus};
 }
 
 // Gregorian: 1900 had no 29 February, 2000 did.
@@ -19,15 +21,20 @@ std::optional<InputProblem> InputProblemOf(const EnteredInput &input)
 {
     // Only truly empty fields count; a name of blanks is accepted.
     if (input.firstName.isEmpty())
-        return Problem("Please Enter Your First Name", InputField::FirstName);
+        return Problem(QT_TRANSLATE_NOOP("Validation", "Please Enter Your First Name"),
+                       InputField::FirstName);
     if (input.lastName.isEmpty())
-        return Problem("Please Enter Your Last Name", InputField::LastName);
+        return Problem(QT_TRANSLATE_NOOP("Validation", "Please Enter Your Last Name"),
+                       InputField::LastName);
     if (input.dayText.isEmpty())
-        return Problem("Please Specify Your Birth Date", InputField::Day);
+        return Problem(QT_TRANSLATE_NOOP("Validation", "Please Specify Your Birth Date"),
+                       InputField::Day);
     if (input.monthName.isEmpty())
-        return Problem("Please Specify Your Birth Month", InputField::Month);
+        return Problem(QT_TRANSLATE_NOOP("Validation", "Please Specify Your Birth Month"),
+                       InputField::Month);
     if (input.yearText.isEmpty())
-        return Problem("Please Specify Your Birth Year", InputField::Year);
+        return Problem(QT_TRANSLATE_NOOP("Validation", "Please Specify Your Birth Year"),
+                       InputField::Year);
 
     const int day = input.dayIndex;     // 0 is the 1st
     const int month = input.monthIndex; // 0 is January
@@ -36,9 +43,9 @@ std::optional<InputProblem> InputProblemOf(const EnteredInput &input)
     if (month == 1) {
         const int firstBadDay = IsLeapYear(year) ? 29 : 28;
         if (day >= firstBadDay)
-            return Problem("Please Enter Correct Date Or Month!");
+            return Problem(QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Date Or Month!"));
     }
     if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30)
-        return Problem("Please Enter Correct Date Or Month !");
+        return Problem(QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Date Or Month !"));
     return std::nullopt;
 }

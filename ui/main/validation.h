@@ -23,7 +23,7 @@ enum class InputField { None, FirstName, LastName, Day, Month, Year };
 
 struct InputProblem
 {
-    QString message;
+    QString message; // in the user's language
     InputField focus = InputField::None;
 };
 

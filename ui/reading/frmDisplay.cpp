@@ -103,15 +103,15 @@ void frmDisplay::showReading(const Reading &reading)
     PutInto(ui->txtBirthdayNumberDisplay, reading.birthdaySignificance);
     PutInto(ui->txtBirthdayNumberDisplayDesc, reading.birthdayText);
 
-    tellResult(ui->tabLifePath, ui->lblLifePathNumber,
-               QStringLiteral("Life path number ") + lifePath, QLatin1Char(' ') + lifePath);
-    tellResult(ui->tabBirthday, ui->lblBirthdayNumber,
-               QStringLiteral("Birthday number ") + birthday, QLatin1Char(' ') + birthday);
+    tellResult(ui->tabLifePath, ui->lblLifePathNumber, tr("Life path number %1").arg(lifePath),
+               QLatin1Char(' ') + lifePath);
+    tellResult(ui->tabBirthday, ui->lblBirthdayNumber, tr("Birthday number %1").arg(birthday),
+               QLatin1Char(' ') + birthday);
 
     if (reading.gemName.isEmpty())
         return;
     ui->lblGemstoneName->setText(reading.gemName);
-    tellResult(ui->tabGemstone, ui->lblGemstoneName, QStringLiteral("Gemstone: ") + reading.gemName,
+    tellResult(ui->tabGemstone, ui->lblGemstoneName, tr("Gemstone: %1").arg(reading.gemName),
                QStringLiteral(": ") + reading.gemName);
     ui->txtGemstoneDesc->setPlainText(reading.gemDescription);
     // A picture that cannot be had leaves the placeholder.

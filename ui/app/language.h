@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QLocale>
+#include <QStringList>
+
+// Speaks the first of the desktop's languages that Gemvara has a
+// translation for, English where it has none: loads the program's
+// translation and Qt's own (its buttons and context menus), and makes the
+// language the default locale, which the month list and the built-in
+// texts follow. Returns the language's code ("es", "hi" or "en"). Call
+// once at start-up, before the first window is made.
+QString InstallLanguage(const QStringList &uiLanguages = QLocale::system().uiLanguages());
