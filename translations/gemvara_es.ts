@@ -5,426 +5,426 @@
     <name>Catalogue</name>
     <message>
         <source>This is one of the most important numbers. Sometimes it is also called the Life Direction Number. This represents who you are at birth. It gives a broad outline of the various good and bad opportunities, struggles that you may have to face throughout your life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es uno de los números más importantes, y a veces se le llama también número del rumbo vital. Representa quién eres al nacer y traza a grandes rasgos las oportunidades, buenas y malas, y las dificultades que quizá tengas que afrontar a lo largo de tu vida.</translation>
     </message>
     <message>
         <source>This describes what may happen in your middle years. It also tells you about the various talents you possess.</source>
-        <translation type="unfinished"></translation>
+        <translation>Describe lo que puede ocurrir en los años centrales de tu vida. También habla de los talentos que posees.</translation>
     </message>
 </context>
 <context>
     <name>Gemstones</name>
     <message>
         <source>Yellow Topaz</source>
-        <translation type="unfinished"></translation>
+        <translation>Topacio amarillo</translation>
     </message>
     <message>
         <source>Golden Topaz</source>
-        <translation type="unfinished"></translation>
+        <translation>Topacio dorado</translation>
     </message>
     <message>
         <source>Ruby</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubí</translation>
     </message>
     <message>
         <source>Cat’s Eye</source>
-        <translation type="unfinished"></translation>
+        <translation>Ojo de gato</translation>
     </message>
     <message>
         <source>Amethyst</source>
-        <translation type="unfinished"></translation>
+        <translation>Amatista</translation>
     </message>
     <message>
         <source>Light Blue Sapphire</source>
-        <translation type="unfinished"></translation>
+        <translation>Zafiro azul claro</translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamante</translation>
     </message>
     <message>
         <source>Emerald</source>
-        <translation type="unfinished"></translation>
+        <translation>Esmeralda</translation>
     </message>
     <message>
         <source>Moonstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Piedra de luna</translation>
     </message>
     <message>
         <source>Blue Sapphire</source>
-        <translation type="unfinished"></translation>
+        <translation>Zafiro azul</translation>
     </message>
     <message>
         <source>Coral</source>
-        <translation type="unfinished"></translation>
+        <translation>Coral</translation>
     </message>
 </context>
 <context>
     <name>LinkLabel</name>
     <message>
         <source>Opens a web page in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una página web en tu navegador</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy &amp;Link Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la ubicación del en&amp;lace</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
 </context>
 <context>
     <name>StartApplication</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa ya está abierto.</translation>
     </message>
 </context>
 <context>
     <name>TellAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe dos direcciones de correo electrónico distintas.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe una dirección de correo electrónico válida.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu correo electrónico.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu mensaje.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el nombre de tu amigo.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el correo electrónico de tu amigo.</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu correo electrónico</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu mensaje</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de tu amigo</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico de tu amigo</translation>
     </message>
 </context>
 <context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que haya una actualización de este programa.<byte value="xd"/>¿Quieres comprobarlo ahora?</translation>
     </message>
 </context>
 <context>
     <name>Validation</name>
     <message>
         <source>Please Enter Your First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre.</translation>
     </message>
     <message>
         <source>Please Enter Your Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tus apellidos.</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige tu día de nacimiento.</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige tu mes de nacimiento.</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige tu año de nacimiento.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Esa fecha no existe! Corrige el día o el mes.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Esa fecha no existe! Corrige el día o el mes.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabaja desde casa: crea tu propio negocio en Internet y gana dinero en línea. Consigue este programa con la marca de tu sitio web.</translation>
     </message>
     <message>
         <source> Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation> Haz clic para saber más.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita %1</translation>
     </message>
 </context>
 <context>
     <name>frmDisplay</name>
     <message>
         <source>Gemvara Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de Gemvara</translation>
     </message>
     <message>
         <source>Lifepath Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del camino de vida</translation>
     </message>
     <message>
         <source>Significance</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura</translation>
     </message>
     <message>
         <source>Birthday Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de cumpleaños</translation>
     </message>
     <message>
         <source>Gemstone For You</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu gema</translation>
     </message>
     <message>
         <source>Gemstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Gema</translation>
     </message>
     <message>
         <source>More About Gemstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Más sobre tu gema</translation>
     </message>
     <message>
         <source>Gemstone Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de la gema</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabaja desde casa: crea tu propio negocio en Internet y gana dinero en línea. Consigue este programa con la marca de tu sitio web. Haz clic aquí para saber más.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pon la marca de tu sitio en este programa y gana fidelidad y visitas. Añade aquí su nombre y enlace (detalles en «Ayuda»). Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Life path number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del camino de vida %1</translation>
     </message>
     <message>
         <source>Birthday number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de cumpleaños %1</translation>
     </message>
     <message>
         <source>Gemstone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gema: %1</translation>
     </message>
 </context>
 <context>
     <name>frmExitScreen</name>
     <message>
         <source>Opens a web page in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una página web en tu navegador</translation>
     </message>
     <message>
         <source>Click Here To Visit Orvanta Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitar Orvanta ahora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomienda a un amigo</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviar recomendación</translation>
     </message>
     <message>
         <source>Download Orvanta Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga Orvanta Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Orvanta Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita Orvanta Softwares</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Una dirección de correo electrónico no puede contener espacios.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pon la marca de tu sitio en este programa y gana fidelidad y visitas. Añade aquí su nombre y enlace (detalles en «Ayuda»). Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabaja desde casa: crea tu propio negocio en Internet y gana dinero en línea. Consigue este programa con la marca de tu sitio web. Haz clic aquí para saber más.</translation>
     </message>
     <message>
         <source>Please Fill In The Below Details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Completa los siguientes datos:</translation>
     </message>
     <message>
         <source>First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Middle Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo nombre</translation>
     </message>
     <message>
         <source>Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellidos</translation>
     </message>
     <message>
         <source>Date Of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de nacimiento</translation>
     </message>
     <message>
         <source>Month of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes de nacimiento</translation>
     </message>
     <message>
         <source>Day of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de nacimiento</translation>
     </message>
     <message>
         <source>Year of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Año de nacimiento</translation>
     </message>
     <message>
         <source>Get My Gemvara Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver mi lectura de Gemvara</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Gemstones have a positive influence on our lives. Know more about the gemstones that are suitable for you based on numerology!</source>
-        <translation type="unfinished"></translation>
+        <translation>Las gemas influyen para bien en nuestra vida. ¡Descubre con la numerología qué gemas te convienen!</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda en &amp;línea</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visítanos en línea</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar actualizaciones</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca del programa</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Donar</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganar dinero en &amp;línea</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,7 @@ public:
             const QString name = link()->accessibleName();
             return !name.isEmpty() ? name : link()->text().simplified();
         }
-        const QString own = QAccessibleWidget::text(t);
+        QString own = QAccessibleWidget::text(t);
         if (own.isEmpty() && t == QAccessible::Description)
             return LinkLabel::tr("Opens a web page in your browser");
         return own;

@@ -1,0 +1,257 @@
+// Every window and message in each language the program speaks: nothing is
+// left in English but names and addresses, and every text fits its control
+// at a readable size, English included.
+
+#include "frmAbout.h"
+#include "frmDisplay.h"
+#include "frmExitScreen.h"
+#include "frmMain.h"
+#include "language.h"
+#include "reading.h"
+#include "tellafriend.h"
+#include "updatereminder.h"
+#include "validation.h"
+
+#include "testmain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStyleOptionButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// One text the user meets, and whether it fits where it is shown.
+struct Shown
+{
+    QString text;
+    bool fits = true;
+    double points = 0; // the font's size, 0 where it is not fitted
+};
+using Texts = QMap<QString, Shown>;
+
+bool Wraps(const QFontMetrics &metrics, const QRect &area, const QString &text, int flags = 0)
+{
+    const QRect needed = metrics.boundingRect(area, flags | Qt::TextWordWrap, text);
+    return needed.height() <= area.height() && needed.width() <= area.width();
+}
+
+QString Plain(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
+
+void Collect(QWidget *window, Texts &texts)
+{
+    texts[QStringLiteral("title")] = {window->windowTitle()};
+    const auto widgets = window->findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        const QString name = w->objectName();
+        const QFontMetrics metrics = w->fontMetrics();
+        const QRect area = w->contentsRect();
+        // What screen readers hear of what is on screen (a tab bar's scroll
+        // buttons, hidden while every tab fits, are not).
+        const bool onScreen = w->isVisibleTo(window);
+        if (onScreen && !w->accessibleName().isEmpty())
+            texts[name + QStringLiteral(" name")] = {w->accessibleName()};
+        if (onScreen && !w->accessibleDescription().isEmpty())
+            texts[name + QStringLiteral(" description")] = {w->accessibleDescription()};
+        if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty()) {
+            const bool fits = label->wordWrap()
+                                  ? Wraps(metrics, area, label->text())
+                                  : metrics.horizontalAdvance(label->text()) <= area.width();
+            texts[name] = {label->text(), fits, label->font().pointSizeF()};
+        } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(check);
+            const QRect room =
+                check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
+            texts[name] = {check->text(),
+                           metrics.horizontalAdvance(Plain(check->text())) <= room.width()};
+        } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            // The big button wraps its caption; the others keep it on one line.
+            const bool fits =
+                button->inherits("WrapButton")
+                    ? Wraps(metrics, room, Plain(button->text()), Qt::AlignCenter)
+                    : metrics.horizontalAdvance(Plain(button->text())) <= room.width();
+            texts[name] = {button->text(), fits};
+        } else if (auto *group = qobject_cast<QGroupBox *>(w); group && !group->title().isEmpty()) {
+            texts[name] = {group->title(), metrics.horizontalAdvance(group->title()) < w->width()};
+        } else if (auto *line = qobject_cast<QLineEdit *>(w); line && !line->text().isEmpty()) {
+            texts[name] = {line->text(),
+                           metrics.horizontalAdvance(line->text()) < area.width() - 4};
+        } else if (auto *list = qobject_cast<QComboBox *>(w)) {
+            for (int i = 0; i < list->count(); ++i)
+                texts[name + QString::number(i)] = {list->itemText(i),
+                                                    list->sizeHint().width() <= list->width()};
+        } else if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                texts[name + QString::number(i)] = {
+                    tabs->tabText(i), tabs->tabBar()->sizeHint().width() <= tabs->width()};
+        } else if (auto *bar = qobject_cast<QMenuBar *>(w)) {
+            for (QAction *menu : bar->actions()) {
+                if (!menu->menu()) {
+                    texts[menu->objectName()] = {menu->text()};
+                    continue;
+                }
+                texts[menu->menu()->objectName()] = {menu->text()};
+                for (QAction *entry : menu->menu()->actions())
+                    texts[entry->objectName()] = {entry->text()};
+            }
+        }
+    }
+}
+
+// What each message of the program says, produced as the program does.
+void CollectMessages(Texts &texts)
+{
+    const EnteredInput good{QStringLiteral("A"),
+                            QStringLiteral("B"),
+                            QStringLiteral("1"),
+                            QStringLiteral("x"),
+                            QStringLiteral("2001"),
+                            0,
+                            0};
+    const QList<std::function<void(EnteredInput &)>> faults = {
+        [](EnteredInput &in) { in.firstName.clear(); },
+        [](EnteredInput &in) { in.lastName.clear(); },
+        [](EnteredInput &in) { in.dayText.clear(); },
+        [](EnteredInput &in) { in.monthName.clear(); },
+        [](EnteredInput &in) { in.yearText.clear(); },
+        [](EnteredInput &in) { in.monthIndex = 1, in.dayIndex = 29; },
+        [](EnteredInput &in) { in.monthIndex = 3, in.dayIndex = 30; },
+    };
+    for (const auto &fault : faults) {
+        EnteredInput input = good;
+        fault(input);
+        texts[QStringLiteral("check %1").arg(texts.size())] = {InputProblemOf(input)->message};
+    }
+    const ReferralFields filled{QStringLiteral("Ann"), QStringLiteral("a@b.c"),
+                                QStringLiteral("Hi"), QStringLiteral("Bo"),
+                                QStringLiteral("b@c.d")};
+    QList<ReferralFields> referrals(7, filled);
+    referrals[0].friendEmail = referrals[0].email;
+    referrals[1].email = QStringLiteral("ab.c");
+    referrals[2].name = Placeholder(NamePlaceholder);
+    referrals[3].email.clear();
+    referrals[4].message.clear();
+    referrals[5].friendName.clear();
+    referrals[6].friendEmail.clear();
+    for (const ReferralFields &fields : referrals) {
+        texts[QStringLiteral("referral %1").arg(texts.size())] = {
+            SubmissionProblem(fields).value_or(ReferralProblem(fields).value_or(QString()))};
+    }
+    for (const char *placeholder : {NamePlaceholder, EmailPlaceholder, MessagePlaceholder,
+                                    FriendNamePlaceholder, FriendEmailPlaceholder})
+        texts[QLatin1String(placeholder)] = {Placeholder(placeholder)};
+
+    QTemporaryDir folder;
+    QSettings store(folder.filePath(QStringLiteral("s.ini")), QSettings::IniFormat);
+    store.setValue(QLatin1String(ReminderKey), QStringLiteral("2000-01-01"));
+    CheckUpdateReminder(
+        store,
+        [&texts](const QString &question) {
+            texts[QStringLiteral("update question")] = {question};
+            return false;
+        },
+        QDate(2001, 1, 1));
+    texts[QStringLiteral("second copy")] = {
+        QCoreApplication::translate("StartApplication", "Application is already running")};
+}
+
+// Every text the user meets in the language, by where it is met.
+Texts Everything(const QString &language)
+{
+    InstallLanguage({language});
+    Texts texts;
+    const auto add = [&texts](const char *window, QWidget *form) {
+        Texts own;
+        Collect(form, own);
+        for (auto it = own.cbegin(); it != own.cend(); ++it)
+            texts[QLatin1String(window) + QLatin1Char(' ') + it.key()] = it.value();
+    };
+    const std::unique_ptr<frmMain> main(new frmMain);
+    add("main", main.get());
+    const std::unique_ptr<frmDisplay> reading(new frmDisplay);
+    reading->showReading(ComputeReading(QStringLiteral("29"), 11, QStringLiteral("1999")));
+    reading->show();
+    add("reading", reading.get());
+    const std::unique_ptr<frmAbout> about(new frmAbout);
+    add("about", about.get());
+    const std::unique_ptr<frmExitScreen> exit(new frmExitScreen);
+    add("exit", exit.get());
+    CollectMessages(texts);
+    return texts;
+}
+
+// Names and addresses stay as they are in every language.
+bool SameInEveryLanguage(const QString &text)
+{
+    static const QRegularExpression kept(
+        QStringLiteral(R"(^(Gemvara( v\d+\.\d+)?|[\d\s]*|https?://\S+|[\w.]+@[\w.]+|Hi|Ann|Bo)$)"));
+    return kept.match(Plain(text)).hasMatch();
+}
+
+} // namespace
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+    Texts m_english;
+
+private slots:
+    void initTestCase() { m_english = Everything(QStringLiteral("en")); }
+    void cleanupTestCase() { InstallLanguage({QStringLiteral("en")}); }
+
+    void everyText_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QStringLiteral("en");
+        QTest::newRow("Spanish") << QStringLiteral("es");
+        QTest::newRow("Hindi") << QStringLiteral("hi");
+    }
+
+    void everyText()
+    {
+        QFETCH(QString, language);
+        const Texts texts = Everything(language);
+        QCOMPARE(texts.keys(), m_english.keys());
+        QStringList faults;
+        for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+            const Shown &shown = it.value();
+            if (!shown.fits)
+                faults << QStringLiteral("does not fit: %1: %2").arg(it.key(), shown.text);
+            if (shown.points > 0 && shown.points < 7)
+                faults << QStringLiteral("%1 pt: %2").arg(shown.points).arg(it.key());
+            // Devanagari leaves no room for a Latin word but a name or address.
+            static const QRegularExpression address(QStringLiteral("https?://\\S+")),
+                latin(QStringLiteral("\\b(?!Gemvara|Orvanta|Softwares)[A-Za-z]{2,}"));
+            const bool english = shown.text == m_english.value(it.key()).text
+                                 || (language == QLatin1String("hi")
+                                     && QString(shown.text).remove(address).contains(latin));
+            if (language != QLatin1String("en") && english && !SameInEveryLanguage(shown.text))
+                faults << QStringLiteral("in English: %1: %2").arg(it.key(), shown.text);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+};
+
+GEMVARA_TEST_MAIN(TestLanguages)
+#include "test_languages.moc"
