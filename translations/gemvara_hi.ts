@@ -189,7 +189,7 @@
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>इस सॉफ़्टवेयर का अपडेट उपलब्ध हो सकता है<byte value="xd"/>क्या आप अपडेट की जाँच करना चाहेंगे?<byte value="xd"/>क्या आप अपडेट की जाँच करना चाहेंगे?</translation>
+        <translation>इस सॉफ़्टवेयर का अपडेट उपलब्ध हो सकता है<byte value="xd"/>क्या आप अपडेट की जाँच करना चाहेंगे?<byte value="xd"/>क्या आप अपडेट की जाँच करना चाहेंगे?<byte value="xd"/>क्या आप अपडेट की जाँच करना चाहेंगे?</translation>
     </message>
 </context>
 <context>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>इस सॉफ़्टवेयर को अपनी साइट के लिए को-ब्रांड करें। अपनी साइट पर जुड़ाव और ट्रैफ़िक बढ़ाएँ। यहाँ अपनी साइट का नाम और लिंक डालें। ब्योरे के लिए &quot;सहायता&quot; देखें। को-ब्रांडिंग की और जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <translation>इस सॉफ़्टवेयर को अपनी साइट के लिए को-ब्रांड करें और जुड़ाव व ट्रैफ़िक बढ़ाएँ। यहाँ अपनी साइट का नाम और लिंक डालें, ब्योरा &quot;सहायता&quot; में देखें। और जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
         <source>Life path number %1</source>
@@ -344,7 +344,7 @@
     <name>frmMain</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>इस सॉफ़्टवेयर को अपनी साइट के लिए को-ब्रांड करें। अपनी साइट पर जुड़ाव और ट्रैफ़िक बढ़ाएँ। यहाँ अपनी साइट का नाम और लिंक डालें। ब्योरे के लिए &quot;सहायता&quot; देखें। को-ब्रांडिंग की और जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <translation>इस सॉफ़्टवेयर को अपनी साइट के लिए को-ब्रांड करें और जुड़ाव व ट्रैफ़िक बढ़ाएँ। यहाँ अपनी साइट का नाम और लिंक डालें, ब्योरा &quot;सहायता&quot; में देखें। और जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>

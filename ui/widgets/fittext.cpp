@@ -5,7 +5,7 @@
 namespace {
 
 constexpr double StepPoints = 0.25;
-constexpr double SmallestPoints = 6.0;
+constexpr double SmallestPoints = 7.0;
 
 bool TextFits(const QLabel *label)
 {
