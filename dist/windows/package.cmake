@@ -10,6 +10,18 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platform
 install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION imageformats)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 
+# Qt's own translations (buttons, context menus) for the program's
+# languages that Qt has one for, taken from the build machine's Qt; the
+# program looks for them in "translations" beside it.
+foreach(ts ${GEMVARA_TS_FILES})
+  string(REGEX REPLACE ".*gemvara_(.*)\\.ts$" "\\1" language "${ts}")
+  find_file(GEMVARA_QTBASE_${language} qtbase_${language}.qm
+    PATHS ${QT_HOST_PATH}/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  if(GEMVARA_QTBASE_${language})
+    install(FILES ${GEMVARA_QTBASE_${language}} DESTINATION translations)
+  endif()
+endforeach()
+
 # The compiler's own runtime, which both Qt and the program link to.
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}

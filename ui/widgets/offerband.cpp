@@ -22,6 +22,7 @@ void SetUpOfferBand(LinkLabel *advert, const QColor &advertColour, LinkLabel *fu
     for (LinkLabel *offer : {fullBrand, coBrand}) {
         SetColours(offer, {{QPalette::WindowText, FormColour::Purple}, {QPalette::Window, face}});
         offer->setAutoFillBackground(true);
+        FitTextToLabel(offer);
     }
     QObject::connect(fullBrand, &LinkLabel::clicked, fullBrand, [] { OpenFullBrandPage(); });
     QObject::connect(coBrand, &LinkLabel::clicked, coBrand, [] { OpenCoBrandPage(); });

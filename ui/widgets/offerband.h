@@ -9,8 +9,8 @@ class QRandomGenerator;
 // The strip with the forum advertisement and the bottom band where the
 // full-branding and the co-branding offer share one spot, as the main and
 // the reading window have them. The advertisement gets its text, fitted,
-// in advertColour; both offers are purple on an opaque face, and inFront
-// is the one shown. Each label opens its page when clicked.
+// in advertColour; both offers are purple on an opaque face, fitted too,
+// and inFront is the one shown. Each label opens its page when clicked.
 void SetUpOfferBand(LinkLabel *advert, const QColor &advertColour, LinkLabel *fullBrand,
                     LinkLabel *coBrand, LinkLabel *inFront);
 
