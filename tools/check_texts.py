@@ -5,6 +5,11 @@ reader always addressed as "you", no slip that once shipped, and no run of
 words shared by two number texts (a reading shows any life path text beside
 any birthday text).
 
+The catalogue of each other language (engine/data/<language>/) has every
+key of the English, one paragraph a text, the reader addressed one way
+throughout ("tú" in Spanish, "आप" in Hindi) and none of that language's
+stock phrases; the English lengths do not bind it.
+
 Lengths count UTF-16 code units, as the program does. Run it after editing
 anything under engine/data/*.json:  python3 tools/check_texts.py [data folder]
 python3 tools/check_texts.py --self-test  checks the checker's own rules.
@@ -92,6 +97,33 @@ SLIPS = (
 ASTROLOGY = r"\bastrolog(y|ers?|ical)\b"
 TRIAL = (r"\btrial (?:of|for) (?:about |around |some )?"
          r"((?:a few|a|one|two|three|several|\d+) (?:days?|weeks?))")
+# The other languages: how the reader must never be addressed, the name of
+# a master number, and the set phrases a reader of that language has met a
+# hundred times. A Devanagari word is bounded by anything that is not one.
+DEVANAGARI_WORD = r"(?<![\u0900-\u097F]){}(?![\u0900-\u097F])"
+TRANSLATIONS = {
+    "es": {
+        "other address": r"\b(usted(es)?|vosotr[oa]s|vuestr[oa]s?)\b",
+        "master number": "número maestro",
+        "stock": (r"altibajos", r"subidas y bajadas", r"paso a paso", r"poco a poco",
+                  r"día a día", r"luces y sombras", r"alegrías y penas",
+                  r"la familia es lo primero", r"modelo a seguir", r"cobrar vida",
+                  r"grandes esperanzas", r"a flor de piel", r"don de gentes", r"líder nato",
+                  r"con los pies en la tierra", r"tomar las riendas", r"contra viento y marea",
+                  r"pase lo que pase", r"sin prisa pero sin pausa", r"voluntad de hierro",
+                  r"abrir puertas", r"brillar con luz propia", r"dejar huella",
+                  r"marcar la diferencia", r"salir adelante", r"en cuerpo y alma"),
+    },
+    "hi": {
+        "other address": DEVANAGARI_WORD.format("(तुम(को|से)?|तू|तुम्हारा|तुम्हारी|तुम्हारे|तुम्हें|तेरा|तेरी|तेरे|तुझे|तुझ(को|से))"),
+        "master number": "मास्टर अंक",
+        "stock": ("उतार-चढ़ाव", "कदम-दर-कदम", "सुख-दुख", "रोल मॉडल", "परिवार सबसे पहले",
+                  "बड़ी-बड़ी उम्मीदें", "जन्मजात नेता", "अपने पैरों पर खड़े", "भीड़ से अलग",
+                  "चार चाँद", "सोने पे सुहागा", "अंतरात्मा की आवाज़", "नई ऊँचाइयों",
+                  "सपनों को साकार", "सकारात्मक ऊर्जा", "जोश और जुनून", "हार नहीं मानते",
+                  "दिन दूनी रात चौगुनी", "मेहनत रंग लाती", "शब्दों के जादूगर"),
+    },
+}
 # The texts are written in British English.
 AMERICAN = (
     r"easygoing", r"\bcolor", r"\bcenter", r"\bfavor", r"\bhonor", r"\bjewelry",
@@ -274,6 +306,42 @@ def load(data, file):
         return {}
 
 
+def translation_problems(data):
+    """Each other language's catalogue beside the English one."""
+    found = []
+    files = ("lifepath.json", "birthday.json", "gemdescriptions.json", "program.json")
+    for language, rules in TRANSLATIONS.items():
+        for file in files:
+            english, translated = load(data, file), load(data / language, file)
+            for key, text in english.items():
+                name = f"{language}/{file[:-5]} {key}"
+                theirs = translated.get(key)
+                items = (zip(range(len(text)), theirs or []) if isinstance(text, list)
+                         else [(None, theirs)])
+                if isinstance(text, list) and len(theirs or []) != len(text):
+                    found.append(f"{name}: {len(theirs or [])} texts, wants {len(text)}")
+                for index, own in items:
+                    label = name if index is None else f"{name} {index}"
+                    found += problems_of(label, own)
+                    if not isinstance(own, str):
+                        continue
+                    if re.search(rules["other address"], own, re.IGNORECASE):
+                        found.append(f"{label}: addresses the reader another way")
+                    for phrase in rules["stock"]:
+                        if re.search(phrase, own, re.IGNORECASE):
+                            found.append(f"{label}: stock phrase '{phrase}'")
+            for key in translated.keys() - english.keys():
+                found.append(f"{language}/{file[:-5]} {key}: no such English text")
+        birthday = load(data / language, "birthday.json")
+        for day in MASTER_DAYS:
+            if rules["master number"] not in str(birthday.get(str(day), "")):
+                found.append(f"{language}/birthday {day}: does not name its master number")
+        about = load(data / language, "program.json").get("aboutDescription", "")
+        if not str(about).startswith("Gemvara"):
+            found.append(f"{language}/aboutDescription: must begin with 'Gemvara'")
+    return found
+
+
 def check(data):
     problems = []
     life = load(data, "lifepath.json")
@@ -319,7 +387,7 @@ def check(data):
     for day in MASTER_DAYS:
         if "master number" not in texts.get(f"birthday {day}", "master number"):
             problems.append(f"birthday {day}: does not name its master number")
-    return problems
+    return problems + translation_problems(data)
 
 
 # Rows for --self-test: a number text, and the start of the problem it must
@@ -356,6 +424,14 @@ SELF_TEST_GEMS = (
     (("Wear it for a trial of a few days.", "Keep it on trial for about a week."),
      "disagree on the trial"),
 )
+# A sentence in another language, and whether it addresses the reader in
+# the way that language's texts must not.
+SELF_TEST_ADDRESS = (
+    ("es", "Si usted lo desea, hágalo.", True),
+    ("es", "Si tú lo deseas, hazlo; usa tus dones.", False),
+    ("hi", "तुमको यह अच्छा लगेगा।", True),
+    ("hi", "आपको यह अच्छा लगेगा, तूफ़ान के बाद भी।", False),
+)
 SELF_TEST_PAIRS = (
     ("You are a visionary with a light.", "Born today, you are a visionary too.",
      "share 'you are a visionary'"),
@@ -385,6 +461,10 @@ def self_test():
         found = gem_problems({f"gem {i}": text for i, text in enumerate(gems)})
         if (wanted is None and found) or (wanted and not any(wanted in p for p in found)):
             failures.append(f"{gems!r}: wants {wanted!r}, gives {found}")
+    for language, text, wanted in SELF_TEST_ADDRESS:
+        found = bool(re.search(TRANSLATIONS[language]["other address"], text, re.IGNORECASE))
+        if found != wanted:
+            failures.append(f"{text!r}: other address {found}, wants {wanted}")
     for f in failures:
         print(f)
     print("self-test passed" if not failures else f"self-test: {len(failures)} row(s) failed")
