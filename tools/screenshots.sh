@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Photographs the real program for the README: the main window with a name
-# and a date filled in, and the reading window that follows, on its
-# gemstone page. Runs on a private Xvfb display with openbox, so it needs
-# no desktop and leaves the user's settings alone.
+# Photographs the real program for the README, in English, Spanish and
+# Hindi: the main window with a name and a date filled in, the reading
+# window that follows on its gemstone page, and the exit screen. Runs on a
+# private Xvfb display with openbox, so it needs no desktop and leaves the
+# user's settings alone.
 #   tools/screenshots.sh [GemvaraFree executable] [output folder]
-# Defaults: build/release/app/GemvaraFree and docs/screenshots.
+# Defaults: build/release/app/GemvaraFree and docs/screenshots. English
+# pictures are main-window.png and so on; the others end in -es and -hi.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -13,12 +15,17 @@ if [ -z "${E2E_WORK:-}" ]; then
   [ -x "$exe" ] || { echo "no executable at $exe; build first" >&2; exit 1; }
   out=${2:-$root/docs/screenshots}
   mkdir -p "$out"
-  SCREENSHOT_DIR=$(cd "$out" && pwd) exec bash "$root/tests/e2e/run-under-xvfb.sh" "$0" "$exe"
+  for language in en es hi; do
+    SCREENSHOT_DIR=$(cd "$out" && pwd) E2E_LANGUAGE=$language \
+      bash "$root/tests/e2e/run-under-xvfb.sh" "$0" "$exe"
+  done
+  exit 0
 fi
 
-# From here on: inside the private display.
+# From here on: inside the private display, in the language E2E_LANGUAGE.
 source "$root/tests/e2e/lib.sh"
 source "$root/tests/e2e/test_reading_lib.sh"
+suffix=$([ "$E2E_LANGUAGE" = en ] || echo "-$E2E_LANGUAGE")
 
 start_gemvara
 wait_for_window "$caption" 15 || fail "main window did not appear"
@@ -28,14 +35,14 @@ xdotool type --delay 30 "mira"
 xdotool key Tab Tab
 xdotool type --delay 30 "okafor"
 xdotool key Tab
-pick "June"
-xdotool key Tab
+# June, whatever the language calls it: five entries down from January.
+xdotool key --delay 40 Down Down Down Down Down Tab
 pick "14"
 xdotool key Tab
 pick "1987"
 xdotool key Tab # the focus on the button, as just before asking
 wait_drawn "$main"
-import -window "$main" "$SCREENSHOT_DIR/main-window.png"
+import -window "$main" "$SCREENSHOT_DIR/main-window$suffix.png"
 
 xdotool key space
 wait_for_reading_window || fail "no reading window"
@@ -43,8 +50,12 @@ win=$(reading_window)
 focus_window "$win"
 wait_drawn "$win"
 shown=$(window_pixels "$win")
-xdotool key ctrl+Tab # from "Birthday Number" on to "Gemstone For You"
+xdotool key ctrl+Tab # from the birthday page on to the gemstone page
 wait_redrawn "$win" "$shown"
-import -window "$win" "$SCREENSHOT_DIR/reading-window.png"
-echo "$SCREENSHOT_DIR/main-window.png"
-echo "$SCREENSHOT_DIR/reading-window.png"
+import -window "$win" "$SCREENSHOT_DIR/reading-window$suffix.png"
+
+close_for_exit_screen "$win" || fail "closing the reading window showed no exit screen"
+screen=$(exit_screen)
+wait_drawn "$screen"
+import -window "$screen" "$SCREENSHOT_DIR/exit-screen$suffix.png"
+for window in main-window reading-window exit-screen; do echo "$SCREENSHOT_DIR/$window$suffix.png"; done
