@@ -27,8 +27,6 @@ public:
     }
 };
 
-} // namespace
-
 QPalette LightPalette()
 {
     const QColor face(239, 239, 239);
@@ -66,16 +64,13 @@ QPalette LightPalette()
     return palette;
 }
 
-QStyle *NewProgramStyle()
-{
-    return new ProgramStyle;
-}
+} // namespace
 
 void UseLightLook()
 {
     // A desktop style (and a platform theme's own style) would bring its
     // own colours and its own order of dialog buttons with it.
-    QApplication::setStyle(NewProgramStyle());
+    QApplication::setStyle(new ProgramStyle);
     QApplication::setPalette(LightPalette());
     // Message boxes take their icons from the icon theme; a dark desktop's
     // theme has light icons for dark faces. The base theme every desktop

@@ -17,6 +17,18 @@ void EmptySelection()
         clipboard->clear(QClipboard::Selection);
 }
 
+// Empties the system clipboard and, where there is one (X11), the primary
+// selection.
+void EmptyClipboard()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    // Giving the clipboard up is not enough: Wayland compositors and XWayland
+    // keep the last content when its owner lets go without replacing it.
+    // Content without a single format is empty for every program.
+    clipboard->setMimeData(new QMimeData, QClipboard::Clipboard);
+    EmptySelection();
+}
+
 class ClipboardGuardFilter : public QObject
 {
 public:
@@ -125,16 +137,6 @@ bool NativeWayland()
 }
 
 } // namespace
-
-void EmptyClipboard()
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    // Giving the clipboard up is not enough: Wayland compositors and XWayland
-    // keep the last content when its owner lets go without replacing it.
-    // Content without a single format is empty for every program.
-    clipboard->setMimeData(new QMimeData, QClipboard::Clipboard);
-    EmptySelection();
-}
 
 // A Wayland compositor takes a new clipboard content only from the window
 // that has the keyboard focus, so whatever the guard did while the window

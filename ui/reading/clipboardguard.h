@@ -3,10 +3,6 @@
 class QPlainTextEdit;
 class QWidget;
 
-// Empties the system clipboard and, where there is one (X11), the primary
-// selection. Does nothing when there is no clipboard.
-void EmptyClipboard();
-
 // Empties the clipboard whenever the box's text changes and on every mouse
 // press, release and movement over it, with or without a button held. The
 // box itself is left alone: its text, selection, caret and focus stay as

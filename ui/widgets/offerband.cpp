@@ -10,6 +10,19 @@
 
 #include <cmath>
 
+namespace {
+
+// Shows one of the two offers in the shared spot. The other lies hidden
+// behind it: nobody can see, click or Tab to it, nor hear it read out.
+void PutOfferInFront(LinkLabel *inFront, LinkLabel *behind)
+{
+    behind->hide();
+    inFront->show();
+    inFront->raise();
+}
+
+} // namespace
+
 void SetUpOfferBand(LinkLabel *advert, const QColor &advertColour, LinkLabel *fullBrand,
                     LinkLabel *coBrand, LinkLabel *inFront)
 {
@@ -27,13 +40,6 @@ void SetUpOfferBand(LinkLabel *advert, const QColor &advertColour, LinkLabel *fu
     QObject::connect(fullBrand, &LinkLabel::clicked, fullBrand, [] { OpenFullBrandPage(); });
     QObject::connect(coBrand, &LinkLabel::clicked, coBrand, [] { OpenCoBrandPage(); });
     PutOfferInFront(inFront, inFront == fullBrand ? coBrand : fullBrand);
-}
-
-void PutOfferInFront(LinkLabel *inFront, LinkLabel *behind)
-{
-    behind->hide();
-    inFront->show();
-    inFront->raise();
 }
 
 qint16 CoBrandNumberFor(float r)

@@ -10,13 +10,11 @@ class QRandomGenerator;
 // full-branding and the co-branding offer share one spot, as the main and
 // the reading window have them. The advertisement gets its text, fitted,
 // in advertColour; both offers are purple on an opaque face, fitted too,
-// and inFront is the one shown. Each label opens its page when clicked.
+// and inFront is the one shown; the other lies hidden behind it, where
+// nobody can see, click or Tab to it, nor hear it read out. Each label
+// opens its page when clicked.
 void SetUpOfferBand(LinkLabel *advert, const QColor &advertColour, LinkLabel *fullBrand,
                     LinkLabel *coBrand, LinkLabel *inFront);
-
-// Shows one of the two offers in the shared spot. The other lies hidden
-// behind it: nobody can see, click or Tab to it, nor hear it read out.
-void PutOfferInFront(LinkLabel *inFront, LinkLabel *behind);
 
 // The co-brand draw: a number 1 to 7, r * 6 + 1 rounded half to even for
 // r in [0, 1), so the ends come half as often as the middle. Public so
