@@ -15,25 +15,35 @@ case "${1:-}" in
   "") ;;
   *) echo "usage: scripts/test.sh [--quick]" >&2; exit 2 ;;
 esac
+# Each step says when it starts, counted from the start of the run.
+step() { echo "== +${SECONDS}s: $*"; }
+step "installing what is missing"
 bash scripts/install-deps.sh
 source scripts/cache-env.sh
 ccache --zero-stats >/dev/null
 
 # Layout first: a misformatted file fails the run before anything is built.
+step "layout"
 bash scripts/check-format.sh
 # Warnings are errors here, in both passes; a user's own build only shows them.
+step "gcc build"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGEMVARA_WERROR=ON \
   -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build build/test
 # The in-process tests take seconds: a fault there ends the run before the
 # linter and the whole-program tests.
+step "unit tests"
 ctest --test-dir build/test -L unit --output-on-failure --timeout 300 -j2
 if [ "$quick" = 1 ]; then
+  step "clang-tidy on the files changed since main"
   bash scripts/check-tidy.sh build/test --changed
+  step "done"
   exit 0
 fi
 # The linter on what was just built (.clang-tidy); any finding fails the run.
+step "clang-tidy"
 bash scripts/check-tidy.sh build/test
+step "the other tests of the gcc build"
 ctest --test-dir build/test -LE unit --output-on-failure --timeout 600 -j2
 
 # Checked pass: the same suite built by clang with AddressSanitizer,
@@ -41,12 +51,14 @@ ctest --test-dir build/test -LE unit --output-on-failure --timeout 600 -j2
 # included, plus a bounded run of each libFuzzer target. Any finding fails
 # it (options in tests/sanitizers/env.sh). The package test stays with the
 # pass above: a sanitized build is never packaged.
+step "clang build with sanitizers"
 CC=clang CXX=clang++ cmake -S . -B build/checked -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DGEMVARA_SANITIZE=ON -DGEMVARA_FUZZ=ON -DGEMVARA_BUILD_BENCH=OFF -DGEMVARA_WERROR=ON \
   -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build build/checked
 # The fuzz targets exist only in this build; the linter checks them here.
 bash scripts/check-tidy.sh build/checked tests/fuzz/
+step "tests of the sanitized build"
 (
   source tests/sanitizers/env.sh build/checked
   ctest --test-dir build/checked --output-on-failure --timeout 600 -j2 -LE package
@@ -60,8 +72,11 @@ bash scripts/check-tidy.sh build/checked tests/fuzz/
 if [ "${GEMVARA_SKIP_WINDOWS:-0}" = 1 ]; then
   echo "Windows leg skipped (GEMVARA_SKIP_WINDOWS=1)"
 else
+  step "Windows build"
   bash scripts/build-windows.sh
+  step "Windows tests under Wine"
   GEMVARA_SHOTS=$root/build/windows/screenshots \
     ctest --test-dir build/windows --output-on-failure --timeout 900 -j2
 fi
+step "done"
 ccache --show-stats | grep -E '^(Cacheable|  Hits|  Misses)' || true

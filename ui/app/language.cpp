@@ -13,7 +13,7 @@ namespace {
 // translation of: the message boxes' buttons and the text boxes' context
 // menus. Listed so that lupdate keeps them in every translation; Qt looks
 // them up under its own contexts.
-[[maybe_unused]] constexpr const char *QtWords[][2] = {
+[[maybe_unused]] constexpr const char *QtWords[] = {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
