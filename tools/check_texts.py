@@ -79,7 +79,8 @@ OVERSTATEMENTS = (
     r"nobody else (has )?ever", r"(always|long) have done", r"nothing is (harder|more|better)",
     r"have long advised", r"the \d+(st|nd|rd|th) is a day of", r"for millennia",
     r"throughout the ages", r"long been called", r"was long the stone of royalty",
-    r"tradition (also )?holds that it links all the chakras",
+    # Lore belongs to those who hold it: crystal healers, Vedic astrologers.
+    r"tradition (also )?(says|holds|links|values|teaches)",
 )
 # Wording that once shipped and said something it did not mean, or nothing.
 SLIPS = (
@@ -91,10 +92,16 @@ SLIPS = (
     (r"turns? up when needed", "a sentence that says nothing"),
     (r"(that|this) (blend|mix) of \w+ and \w+ makes you", "a sentence that says nothing"),
     (r"skeletons? of tiny creatures", "coral is laid down by living polyps"),
+    # "Orvanta Softwares" is the range's name, not a plural of "software".
+    (r"softwares such as", "'Softwares' as a plural noun"),
 )
 # Gem texts place astrology in its tradition and agree on how long a stone
 # is worn on trial.
 ASTROLOGY = r"\bastrolog(y|ers?|ical)\b"
+# What a gem text must name: the Moon is moonstone's planet, and red coral
+# grows in the Atlantic as well as the Mediterranean.
+MUST_NAME = {"gem Moonstone": ("Moon", "the planet it stands for"),
+             "gem Coral": ("Atlantic", "where red coral grows")}
 TRIAL = (r"\btrial (?:of|for) (?:about |around |some )?"
          r"((?:a few|a|one|two|three|several|\d+) (?:days?|weeks?))")
 # The other languages: how the reader must never be addressed, the name of
@@ -229,6 +236,9 @@ def gem_problems(texts):
                 found.append(f"{name}: astrology with no 'Vedic' in its sentence: '{sentence}'")
         for match in re.finditer(TRIAL, text, re.IGNORECASE):
             trials.setdefault(match.group(1).lower(), name)
+    for name, (word, why) in MUST_NAME.items():
+        if name in texts and not re.search(rf"\b{word}\b", texts[name]):
+            found.append(f"{name}: never names {word}, {why}")
     if len(trials) > 1:
         found.append("gem texts disagree on the trial: " +
                      ", ".join(f"'{period}' ({name})" for period, name in trials.items()))
@@ -419,10 +429,11 @@ SELF_TEST = (
 )
 # Gem texts side by side, and the start of the problem they must give.
 SELF_TEST_GEMS = (
-    (("Astrologers link it with Mars.",), "astrology with no 'Vedic'"),
-    (("In Vedic astrology it belongs to Mars.",), None),
-    (("Wear it for a trial of a few days.", "Keep it on trial for about a week."),
-     "disagree on the trial"),
+    ({"gem Coral": "Astrologers link it with Mars."}, "astrology with no 'Vedic'"),
+    ({"gem Ruby": "In Vedic astrology it belongs to Mars."}, None),
+    ({"gem Topaz": "Wear it for a trial of a few days.",
+      "gem Sapphire": "Keep it on trial for about a week."}, "disagree on the trial"),
+    ({"gem Moonstone": "Moonstone glows like moonlight on water."}, "never names Moon"),
 )
 # A sentence in another language, and whether it addresses the reader in
 # the way that language's texts must not.
@@ -458,7 +469,7 @@ def self_test():
         if (wanted is None and found) or (wanted and not any(wanted in p for p in found)):
             failures.append(f"{one!r} / {other!r}: wants {wanted!r}, gives {found}")
     for gems, wanted in SELF_TEST_GEMS:
-        found = gem_problems({f"gem {i}": text for i, text in enumerate(gems)})
+        found = gem_problems(gems)
         if (wanted is None and found) or (wanted and not any(wanted in p for p in found)):
             failures.append(f"{gems!r}: wants {wanted!r}, gives {found}")
     for language, text, wanted in SELF_TEST_ADDRESS:
