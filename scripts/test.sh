@@ -29,6 +29,8 @@ windows=$([ "$quick" = 0 ] && [ "${GEMVARA_SKIP_WINDOWS:-0}" != 1 ] && echo 1 ||
 # program; the Windows leg waits for it.
 qt_build=
 if [ "$windows" = 1 ]; then
+  # Installed here as well as by the Qt build, so that a package that cannot
+  # be installed ends the run now, not after the Linux passes.
   bash scripts/install-deps-windows.sh
   mkdir -p build
   setsid nice -n 19 bash scripts/build-qt-mingw.sh >build/qt-mingw.log 2>&1 &
