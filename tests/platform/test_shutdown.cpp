@@ -60,7 +60,7 @@ void TestShutdown::processEndsAfterClosingWindows()
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     probe.setProcessEnvironment(env);
     probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    probe.start(QStringLiteral(PROBE_PATH), {mode});
+    probe.start(QCoreApplication::applicationDirPath() + QStringLiteral("/" PROBE_NAME), {mode});
     QVERIFY(probe.waitForFinished(30000));
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
     QCOMPARE(probe.exitCode(), 0);

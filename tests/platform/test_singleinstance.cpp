@@ -28,7 +28,8 @@ public:
                    const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
     {
         m_process.setProcessEnvironment(env);
-        m_process.start(QStringLiteral(PROBE_PATH), {mode});
+        m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/" PROBE_NAME),
+                        {mode});
     }
     ~Probe()
     {
