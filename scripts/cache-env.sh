@@ -23,3 +23,8 @@ export CCACHE_NOHASHDIR=1
 export CCACHE_SLOPPINESS=file_macro
 export CCACHE_IGNOREOPTIONS="-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
 export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-4G}
+# rcc writes each resource file's date into the code it generates, and a
+# fresh clone dates every file anew; the program never reads those dates.
+# A fixed one keeps that code the same in every clone (and is late enough
+# for the dates a ZIP can hold).
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-1704067200}
