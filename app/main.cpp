@@ -1,5 +1,5 @@
-#include "displayplatform.h"
-#include "startup.h"
+#include "platform/displayplatform.h"
+#include "ui/app/startup.h"
 
 #include <QApplication>
 

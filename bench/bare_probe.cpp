@@ -1,6 +1,6 @@
 // The yardstick: a bare Qt Widgets program with one empty window of the
 // main window's size.
-#include "firstpaint.h"
+#include "bench/firstpaint.h"
 
 #include <QApplication>
 #include <QWidget>

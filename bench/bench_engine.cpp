@@ -1,5 +1,5 @@
 // Cost of one reading computation and of every date the lists can form.
-#include "reading.h"
+#include "engine/reading.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // Gemvara's own start-up, exactly as the program runs it, reporting at the
 // first paint of its first window.
-#include "firstpaint.h"
-#include "startup.h"
+#include "bench/firstpaint.h"
+#include "ui/app/startup.h"
 
 #include <QApplication>
 

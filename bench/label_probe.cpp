@@ -2,7 +2,7 @@
 // Showing any text at all initialises the font machinery (fontconfig's
 // configuration and font list, a font engine, glyph rendering), a cost every
 // program that shows text pays and the empty bare window never does.
-#include "firstpaint.h"
+#include "bench/firstpaint.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -8,9 +8,9 @@
 // run it with a throw-away HOME and XDG_RUNTIME_DIR.
 //
 //   reading_probe [readings]
-#include "frmDisplay.h"
-#include "frmMain.h"
-#include "startup.h"
+#include "ui/app/startup.h"
+#include "ui/main/frmMain.h"
+#include "ui/reading/frmDisplay.h"
 
 #include <QApplication>
 #include <QComboBox>

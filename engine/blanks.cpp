@@ -1,4 +1,4 @@
-#include "blanks.h"
+#include "engine/blanks.h"
 
 QString TrimBlanks(const QString &text)
 {

@@ -1,6 +1,6 @@
-#include "gemstones.h"
+#include "engine/gemstones.h"
 
-#include "catalogue.h"
+#include "engine/catalogue.h"
 
 #include <QCoreApplication>
 

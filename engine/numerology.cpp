@@ -1,6 +1,6 @@
-#include "numerology.h"
+#include "engine/numerology.h"
 
-#include "blanks.h"
+#include "engine/blanks.h"
 
 #include <array>
 

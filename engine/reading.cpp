@@ -1,8 +1,8 @@
-#include "reading.h"
+#include "engine/reading.h"
 
-#include "catalogue.h"
-#include "gemstones.h"
-#include "numerology.h"
+#include "engine/catalogue.h"
+#include "engine/gemstones.h"
+#include "engine/numerology.h"
 
 Reading ComputeReading(const QString &dayText, int month, const QString &yearText)
 {

@@ -1,4 +1,4 @@
-#include "displayplatform.h"
+#include "platform/displayplatform.h"
 
 #include <QtGlobal>
 

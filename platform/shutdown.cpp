@@ -1,6 +1,6 @@
-#include "shutdown.h"
+#include "platform/shutdown.h"
 
-#include "singleinstance.h"
+#include "platform/singleinstance.h"
 
 #include <cstdio>
 #include <cstdlib>

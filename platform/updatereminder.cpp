@@ -1,6 +1,6 @@
-#include "updatereminder.h"
+#include "platform/updatereminder.h"
 
-#include "weblinks.h"
+#include "platform/weblinks.h"
 
 #include <QCoreApplication>
 #include <QSettings>

@@ -1,6 +1,6 @@
-#include "weblinks.h"
+#include "platform/weblinks.h"
 
-#include "sites.h"
+#include "platform/sites.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -7,19 +7,19 @@
 // plain layout. The reading's results are read with what they are, and
 // what a screen reader is told comes in the order it needs.
 
-#include "accessibility.h"
-#include "frmAbout.h"
-#include "frmDisplay.h"
-#include "frmExitScreen.h"
-#include "frmMain.h"
-#include "reading.h"
-#include "tellafriend.h"
-#include "weblinks.h"
+#include "engine/reading.h"
+#include "platform/weblinks.h"
+#include "ui/app/accessibility.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/exit/tellafriend.h"
+#include "ui/main/frmAbout.h"
+#include "ui/main/frmMain.h"
+#include "ui/reading/frmDisplay.h"
 
-#include "messageboxwatcher.h"
-#include "testmain.h"
-#include "urlrecorder.h"
-#include "widgethelpers.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/urlrecorder.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

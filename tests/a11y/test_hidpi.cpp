@@ -1,15 +1,15 @@
 // Runs with QT_SCALE_FACTOR=2: the gemstone pictures and the program icon
 // come at twice the pixels, and the windows draw them without enlarging.
 
-#include "appicon.h"
-#include "frmDisplay.h"
-#include "frmExitScreen.h"
-#include "gempictures.h"
-#include "gemstones.h"
-#include "reading.h"
+#include "engine/gemstones.h"
+#include "engine/reading.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/reading/frmDisplay.h"
+#include "ui/reading/gempictures.h"
+#include "ui/widgets/appicon.h"
 
-#include "testmain.h"
-#include "widgethelpers.h"
+#include "tests/support/testmain.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -2,10 +2,10 @@
 // program does, or shows the About window, on the real display.
 //   open_page_probe ADDRESS   hand ADDRESS to OpenWebPage and exit
 //   open_page_probe --about   show the About window until it is closed
-#include "appicon.h"
-#include "fontsubstitutes.h"
-#include "frmAbout.h"
-#include "weblinks.h"
+#include "platform/weblinks.h"
+#include "ui/app/fontsubstitutes.h"
+#include "ui/main/frmAbout.h"
+#include "ui/widgets/appicon.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // The built-in texts and pictures: every entry present at its fixed size,
 // nothing answered for keys that have no entry, and the gemstone table
 // pointing at the right descriptions and pictures.
-#include "catalogue.h"
-#include "gemstones.h"
-#include "testmain.h"
+#include "engine/catalogue.h"
+#include "engine/gemstones.h"
+#include "tests/support/testmain.h"
 
 #include <QImage>
 #include <QSet>

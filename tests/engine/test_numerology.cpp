@@ -1,12 +1,12 @@
 // The reading arithmetic and the gemstone table, checked against worked
 // dates and over every date the main window's lists can form.
-#include "blanks.h"
-#include "catalogue.h"
-#include "gemstones.h"
-#include "numerology.h"
-#include "reading.h"
-#include "testmain.h"
-#include "widgethelpers.h"
+#include "engine/blanks.h"
+#include "engine/catalogue.h"
+#include "engine/gemstones.h"
+#include "engine/numerology.h"
+#include "engine/reading.h"
+#include "tests/support/testmain.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QSet>
 

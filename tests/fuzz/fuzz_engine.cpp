@@ -1,10 +1,10 @@
 // Arbitrary day and year texts and month numbers through the reading
 // arithmetic and the lookups that follow it. Input: three texts separated
 // by 0x00 bytes; the month's is read as a number.
-#include "catalogue.h"
-#include "gemstones.h"
-#include "numerology.h"
-#include "reading.h"
+#include "engine/catalogue.h"
+#include "engine/gemstones.h"
+#include "engine/numerology.h"
+#include "engine/reading.h"
 
 #include <QByteArrayList>
 

@@ -12,8 +12,8 @@
 // A lone surrogate cannot be written as UTF-8. Qt turns each one into a
 // single replacement character ('?' in Qt 6.4, U+FFFD elsewhere), so at such
 // a place either comes back; every other character must come back as it was.
-#include "tellafriend.h"
-#include "weblinks.h"
+#include "platform/weblinks.h"
+#include "ui/exit/tellafriend.h"
 
 #include <QByteArray>
 #include <QStringDecoder>

@@ -1,8 +1,8 @@
 // The command line handed to QApplication: the X display is asked for only
 // when an X display is there and the user has chosen no platform.
-#include "displayplatform.h"
+#include "platform/displayplatform.h"
 
-#include "testmain.h"
+#include "tests/support/testmain.h"
 
 #include <QStringList>
 

@@ -5,8 +5,8 @@
 //   probe several   quit with open, hidden, refusing and window-opening windows
 //                   and a tool tip
 //   probe reenter   a window's close handler calls QuitApplication again
-#include "quitapplication.h"
-#include "singleinstance.h"
+#include "platform/singleinstance.h"
+#include "ui/app/quitapplication.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
-#include "singleinstance.h"
+#include "platform/singleinstance.h"
 
-#include "testmain.h"
+#include "tests/support/testmain.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -3,7 +3,7 @@
 //   probe try    take the lock, print 1 (may run) or 0, end
 //   probe hold   take the lock, print the result, keep it until stdin closes
 //   probe crash  take the lock, print the result, die by SIGKILL
-#include "singleinstance.h"
+#include "platform/singleinstance.h"
 
 #include <QCoreApplication>
 

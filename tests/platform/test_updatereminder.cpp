@@ -1,11 +1,11 @@
-#include "updatereminder.h"
-#include "weblinks.h"
+#include "platform/updatereminder.h"
+#include "platform/weblinks.h"
 
-#include "messagebox.h"
+#include "ui/widgets/messagebox.h"
 
-#include "messageboxwatcher.h"
-#include "testmain.h"
-#include "urlrecorder.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/urlrecorder.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
-#include "weblinks.h"
+#include "platform/weblinks.h"
 
-#include "messageboxwatcher.h"
-#include "testmain.h"
-#include "urlrecorder.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/urlrecorder.h"
 
 #include <QApplication>
 #include <QSet>

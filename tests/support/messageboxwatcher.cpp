@@ -1,4 +1,4 @@
-#include "messageboxwatcher.h"
+#include "tests/support/messageboxwatcher.h"
 
 #include <QAbstractButton>
 #include <QApplication>

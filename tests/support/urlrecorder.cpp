@@ -1,4 +1,4 @@
-#include "urlrecorder.h"
+#include "tests/support/urlrecorder.h"
 
 #include <QDesktopServices>
 

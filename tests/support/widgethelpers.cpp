@@ -1,4 +1,4 @@
-#include "widgethelpers.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QComboBox>
 #include <QLineEdit>

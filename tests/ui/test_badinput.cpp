@@ -3,16 +3,16 @@
 // Nothing may crash or be cut; validation and the referral address must
 // behave as they do for ordinary names.
 
-#include "frmDisplay.h"
-#include "frmExitScreen.h"
-#include "frmMain.h"
-#include "navigator.h"
-#include "tellafriend.h"
+#include "ui/app/navigator.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/exit/tellafriend.h"
+#include "ui/main/frmMain.h"
+#include "ui/reading/frmDisplay.h"
 
-#include "messageboxwatcher.h"
-#include "testmain.h"
-#include "urlrecorder.h"
-#include "widgethelpers.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/urlrecorder.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QApplication>
 #include <QClipboard>

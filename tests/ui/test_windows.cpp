@@ -3,16 +3,16 @@
 // of one grey, the keys that press a button, and links that open their page
 // once.
 
-#include "frmAbout.h"
-#include "frmDisplay.h"
-#include "frmExitScreen.h"
-#include "frmMain.h"
-#include "startup.h"
+#include "ui/app/startup.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/main/frmAbout.h"
+#include "ui/main/frmMain.h"
+#include "ui/reading/frmDisplay.h"
 
-#include "messageboxwatcher.h"
-#include "testmain.h"
-#include "urlrecorder.h"
-#include "widgethelpers.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/urlrecorder.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QDialog>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "icon.h"
+#include "tools/gemart/icon.h"
 
 #include <QBuffer>
 #include <QLinearGradient>

@@ -3,8 +3,8 @@
 // twice the size as "<name>@2x.jpg") and the program icon (dist/icons/). The output is committed;
 // the build never runs this.
 
-#include "icon.h"
-#include "stones.h"
+#include "tools/gemart/icon.h"
+#include "tools/gemart/stones.h"
 
 #include <QDir>
 #include <QFile>

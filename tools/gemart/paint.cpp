@@ -1,4 +1,4 @@
-#include "paint.h"
+#include "tools/gemart/paint.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "stones.h"
+#include "tools/gemart/stones.h"
 
-#include "paint.h"
+#include "tools/gemart/paint.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

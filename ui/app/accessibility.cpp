@@ -1,4 +1,4 @@
-#include "accessibility.h"
+#include "ui/app/accessibility.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

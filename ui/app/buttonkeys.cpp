@@ -1,4 +1,4 @@
-#include "buttonkeys.h"
+#include "ui/app/buttonkeys.h"
 
 #include <QApplication>
 #include <QDialog>

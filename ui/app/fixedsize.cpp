@@ -1,4 +1,4 @@
-#include "fixedsize.h"
+#include "ui/app/fixedsize.h"
 
 #include <QGuiApplication>
 #include <QPlatformSurfaceEvent>

@@ -1,4 +1,4 @@
-#include "language.h"
+#include "ui/app/language.h"
 
 #include <QCoreApplication>
 #include <QFile>

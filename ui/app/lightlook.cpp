@@ -1,4 +1,4 @@
-#include "lightlook.h"
+#include "ui/app/lightlook.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,10 +1,10 @@
-#include "navigator.h"
+#include "ui/app/navigator.h"
 
-#include "frmDisplay.h"
-#include "frmExitScreen.h"
-#include "frmMain.h"
-#include "quitapplication.h"
-#include "reading.h"
+#include "engine/reading.h"
+#include "ui/app/quitapplication.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/main/frmMain.h"
+#include "ui/reading/frmDisplay.h"
 
 Navigator::Navigator(QObject *parent)
     : QObject(parent)

@@ -1,6 +1,6 @@
-#include "quitapplication.h"
+#include "ui/app/quitapplication.h"
 
-#include "shutdown.h"
+#include "platform/shutdown.h"
 
 #include <QApplication>
 #include <QPointer>

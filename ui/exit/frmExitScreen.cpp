@@ -1,16 +1,16 @@
-#include "frmExitScreen.h"
+#include "ui/exit/frmExitScreen.h"
 #include "ui_frmExitScreen.h"
 
-#include "appicon.h"
-#include "catalogue.h"
-#include "fittext.h"
-#include "formcolours.h"
-#include "formsetup.h"
-#include "linklabel.h"
-#include "supporttext.h"
-#include "tellafriend.h"
-#include "version.h"
-#include "weblinks.h"
+#include "engine/catalogue.h"
+#include "platform/weblinks.h"
+#include "ui/exit/supporttext.h"
+#include "ui/exit/tellafriend.h"
+#include "ui/widgets/appicon.h"
+#include "ui/widgets/fittext.h"
+#include "ui/widgets/formcolours.h"
+#include "ui/widgets/formsetup.h"
+#include "ui/widgets/linklabel.h"
+#include "ui/widgets/version.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "supporttext.h"
+#include "ui/exit/supporttext.h"
 
 #include <QRandomGenerator>
 #include <QtGlobal>

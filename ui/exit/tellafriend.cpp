@@ -1,7 +1,7 @@
-#include "tellafriend.h"
+#include "ui/exit/tellafriend.h"
 
-#include "messagebox.h"
-#include "weblinks.h"
+#include "platform/weblinks.h"
+#include "ui/widgets/messagebox.h"
 
 #include <QCoreApplication>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "blanks.h"
+#include "engine/blanks.h"
 
 #include <QString>
 

@@ -1,14 +1,14 @@
-#include "frmAbout.h"
+#include "ui/main/frmAbout.h"
 #include "ui_frmAbout.h"
 
-#include "appicon.h"
-#include "catalogue.h"
-#include "fittext.h"
-#include "formcolours.h"
-#include "formsetup.h"
-#include "linklabel.h"
-#include "version.h"
-#include "weblinks.h"
+#include "engine/catalogue.h"
+#include "platform/weblinks.h"
+#include "ui/widgets/appicon.h"
+#include "ui/widgets/fittext.h"
+#include "ui/widgets/formcolours.h"
+#include "ui/widgets/formsetup.h"
+#include "ui/widgets/linklabel.h"
+#include "ui/widgets/version.h"
 
 frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent)

@@ -1,15 +1,16 @@
-#include "frmMain.h"
+#include "ui/main/frmMain.h"
 #include "ui_frmMain.h"
 
-#include "formcolours.h"
-#include "formsetup.h"
-#include "frmAbout.h"
-#include "linklabel.h"
-#include "menukey.h"
-#include "messagebox.h"
-#include "offerband.h"
-#include "validation.h"
-#include "weblinks.h"
+#include "engine/catalogue.h"
+#include "platform/weblinks.h"
+#include "ui/main/frmAbout.h"
+#include "ui/main/validation.h"
+#include "ui/widgets/formcolours.h"
+#include "ui/widgets/formsetup.h"
+#include "ui/widgets/linklabel.h"
+#include "ui/widgets/menukey.h"
+#include "ui/widgets/messagebox.h"
+#include "ui/widgets/offerband.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -28,9 +29,12 @@ frmMain::frmMain(QWidget *parent)
     applyColours();
 
     // Both offers share one spot; the full-branding one starts in front.
-    SetUpOfferBand(ui->Label61, FormColour::Purple, ui->lblFullBrand, ui->lblCobrand,
-                   ui->lblFullBrand);
-    connect(ui->Label2, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
+    SetUpOfferBand(ui->Label61, ForumAdvertisement(), FormColour::Purple, ui->lblFullBrand,
+                   ui->lblCobrand, ui->lblFullBrand);
+    connect(ui->Label61, &LinkLabel::clicked, this, &OpenHomePage);
+    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
+    connect(ui->lblCobrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
+    connect(ui->Label2, &LinkLabel::clicked, this, &OpenFullBrandPage);
     // Top to bottom; only the offer in front takes the focus.
     ChainLinksAfter(ui->cmdNext, {ui->Label61, ui->Label2, ui->lblFullBrand, ui->lblCobrand});
     // The three field captions fit their text exactly.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reading.h"
+#include "engine/reading.h"
 
 #include <QMainWindow>
 

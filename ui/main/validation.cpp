@@ -1,4 +1,4 @@
-#include "validation.h"
+#include "ui/main/validation.h"
 
 #include <QCoreApplication>
 

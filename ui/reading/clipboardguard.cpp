@@ -1,4 +1,4 @@
-#include "clipboardguard.h"
+#include "ui/reading/clipboardguard.h"
 
 #include <QClipboard>
 #include <QEvent>

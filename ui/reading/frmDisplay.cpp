@@ -1,14 +1,16 @@
-#include "frmDisplay.h"
+#include "ui/reading/frmDisplay.h"
 #include "ui_frmDisplay.h"
 
-#include "clipboardguard.h"
-#include "fittext.h"
-#include "formcolours.h"
-#include "formsetup.h"
-#include "gempictures.h"
-#include "linklabel.h"
-#include "offerband.h"
-#include "reading.h"
+#include "engine/catalogue.h"
+#include "engine/reading.h"
+#include "platform/weblinks.h"
+#include "ui/reading/clipboardguard.h"
+#include "ui/reading/gempictures.h"
+#include "ui/widgets/fittext.h"
+#include "ui/widgets/formcolours.h"
+#include "ui/widgets/formsetup.h"
+#include "ui/widgets/linklabel.h"
+#include "ui/widgets/offerband.h"
 
 #include <QCloseEvent>
 #include <QTabBar>
@@ -81,7 +83,11 @@ frmDisplay::frmDisplay(QWidget *parent)
     ui->picGem->setPixmap(GemPicture(PlaceholderPicture));
 
     // Co-branding covers the full-branding offer and takes every click.
-    SetUpOfferBand(ui->Label61, DarkPurple, ui->lblFullBrand, ui->lblCobrand, ui->lblCobrand);
+    SetUpOfferBand(ui->Label61, ForumAdvertisement(), DarkPurple, ui->lblFullBrand, ui->lblCobrand,
+                   ui->lblCobrand);
+    connect(ui->Label61, &LinkLabel::clicked, this, &OpenHomePage);
+    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
+    connect(ui->lblCobrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
     ChainLinksAfter(ui->txtBirthdayNumberDisplayDesc,
                     {ui->Label61, ui->lblCobrand, ui->lblFullBrand});
     connect(ui->cmdback, &QPushButton::clicked, this, &frmDisplay::cmdback_Click);

@@ -1,6 +1,6 @@
-#include "gempictures.h"
+#include "ui/reading/gempictures.h"
 
-#include "gemstones.h"
+#include "engine/gemstones.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "lowtabwidget.h"
+#include "ui/reading/lowtabwidget.h"
 
 #include <QTabBar>
 

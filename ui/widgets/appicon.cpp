@@ -1,4 +1,4 @@
-#include "appicon.h"
+#include "ui/widgets/appicon.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "centering.h"
+#include "ui/widgets/centering.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "fittext.h"
+#include "ui/widgets/fittext.h"
 
 #include <QLabel>
 

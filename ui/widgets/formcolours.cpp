@@ -1,4 +1,4 @@
-#include "formcolours.h"
+#include "ui/widgets/formcolours.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "formfonts.h"
+#include "ui/widgets/formfonts.h"
 
 #include <QFont>
 #include <QVariant>

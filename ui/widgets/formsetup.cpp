@@ -1,9 +1,9 @@
-#include "formsetup.h"
+#include "ui/widgets/formsetup.h"
 
-#include "appicon.h"
-#include "centering.h"
-#include "formfonts.h"
-#include "version.h"
+#include "ui/widgets/appicon.h"
+#include "ui/widgets/centering.h"
+#include "ui/widgets/formfonts.h"
+#include "ui/widgets/version.h"
 
 #include <QMainWindow>
 #include <QMenuBar>

@@ -1,4 +1,4 @@
-#include "linklabel.h"
+#include "ui/widgets/linklabel.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

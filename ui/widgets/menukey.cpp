@@ -1,4 +1,4 @@
-#include "menukey.h"
+#include "ui/widgets/menukey.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

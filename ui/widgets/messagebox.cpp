@@ -1,4 +1,4 @@
-#include "messagebox.h"
+#include "ui/widgets/messagebox.h"
 
 QMessageBox::StandardButton ShowGemvaraMessage(QWidget *parent, QMessageBox::Icon icon,
                                                const QString &text,

@@ -1,10 +1,8 @@
-#include "offerband.h"
+#include "ui/widgets/offerband.h"
 
-#include "catalogue.h"
-#include "fittext.h"
-#include "formcolours.h"
-#include "linklabel.h"
-#include "weblinks.h"
+#include "ui/widgets/fittext.h"
+#include "ui/widgets/formcolours.h"
+#include "ui/widgets/linklabel.h"
 
 #include <QRandomGenerator>
 
@@ -23,13 +21,12 @@ void PutOfferInFront(LinkLabel *inFront, LinkLabel *behind)
 
 } // namespace
 
-void SetUpOfferBand(LinkLabel *advert, const QColor &advertColour, LinkLabel *fullBrand,
-                    LinkLabel *coBrand, LinkLabel *inFront)
+void SetUpOfferBand(LinkLabel *advert, const QString &advertText, const QColor &advertColour,
+                    LinkLabel *fullBrand, LinkLabel *coBrand, LinkLabel *inFront)
 {
     SetColours(advert, {{QPalette::WindowText, advertColour}});
-    advert->setText(ForumAdvertisement());
+    advert->setText(advertText);
     FitTextToLabel(advert);
-    QObject::connect(advert, &LinkLabel::clicked, advert, [] { OpenHomePage(); });
 
     const QColor face = advert->window()->palette().color(QPalette::Button);
     for (LinkLabel *offer : {fullBrand, coBrand}) {
@@ -37,8 +34,6 @@ void SetUpOfferBand(LinkLabel *advert, const QColor &advertColour, LinkLabel *fu
         offer->setAutoFillBackground(true);
         FitTextToLabel(offer);
     }
-    QObject::connect(fullBrand, &LinkLabel::clicked, fullBrand, [] { OpenFullBrandPage(); });
-    QObject::connect(coBrand, &LinkLabel::clicked, coBrand, [] { OpenCoBrandPage(); });
     PutOfferInFront(inFront, inFront == fullBrand ? coBrand : fullBrand);
 }
 

@@ -1,4 +1,4 @@
-#include "wrapbutton.h"
+#include "ui/widgets/wrapbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -2,11 +2,11 @@
 // desktop's theme, the font stand-ins, and fixed-size windows asked to
 // maximise on Wayland.
 
-#include "fixedsize.h"
-#include "fontsubstitutes.h"
-#include "lightlook.h"
+#include "ui/app/fixedsize.h"
+#include "ui/app/fontsubstitutes.h"
+#include "ui/app/lightlook.h"
 
-#include "testmain.h"
+#include "tests/support/testmain.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>

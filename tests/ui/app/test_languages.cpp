@@ -2,17 +2,17 @@
 // left in English but names and addresses, and every text fits its control
 // at a readable size, English included.
 
-#include "frmAbout.h"
-#include "frmDisplay.h"
-#include "frmExitScreen.h"
-#include "frmMain.h"
-#include "language.h"
-#include "reading.h"
-#include "tellafriend.h"
-#include "updatereminder.h"
-#include "validation.h"
+#include "engine/reading.h"
+#include "platform/updatereminder.h"
+#include "ui/app/language.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/exit/tellafriend.h"
+#include "ui/main/frmAbout.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/validation.h"
+#include "ui/reading/frmDisplay.h"
 
-#include "testmain.h"
+#include "tests/support/testmain.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,14 +2,14 @@
 // hides and closes, in which order, and how leaving the exit screen ends
 // the program.
 
-#include "frmDisplay.h"
-#include "frmExitScreen.h"
-#include "frmMain.h"
-#include "navigator.h"
-#include "shutdown.h"
+#include "platform/shutdown.h"
+#include "ui/app/navigator.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/main/frmMain.h"
+#include "ui/reading/frmDisplay.h"
 
-#include "testmain.h"
-#include "widgethelpers.h"
+#include "tests/support/testmain.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QLabel>
 #include <QLineEdit>

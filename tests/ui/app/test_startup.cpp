@@ -1,13 +1,13 @@
-#include "frmMain.h"
-#include "startup.h"
+#include "ui/app/startup.h"
+#include "ui/main/frmMain.h"
 
-#include "messageboxwatcher.h"
-#include "shutdown.h"
-#include "testmain.h"
-#include "updatereminder.h"
-#include "urlrecorder.h"
-#include "weblinks.h"
-#include "widgethelpers.h"
+#include "platform/shutdown.h"
+#include "platform/updatereminder.h"
+#include "platform/weblinks.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/urlrecorder.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QApplication>
 #include <QDir>

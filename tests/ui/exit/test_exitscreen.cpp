@@ -1,12 +1,12 @@
-#include "catalogue.h"
-#include "frmExitScreen.h"
-#include "tellafriend.h"
-#include "weblinks.h"
+#include "engine/catalogue.h"
+#include "platform/weblinks.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/exit/tellafriend.h"
 
-#include "messageboxwatcher.h"
-#include "testmain.h"
-#include "urlrecorder.h"
-#include "widgethelpers.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/urlrecorder.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -1,10 +1,10 @@
-#include "supporttext.h"
-#include "tellafriend.h"
-#include "weblinks.h"
+#include "platform/weblinks.h"
+#include "ui/exit/supporttext.h"
+#include "ui/exit/tellafriend.h"
 
-#include "messageboxwatcher.h"
-#include "testmain.h"
-#include "urlrecorder.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/urlrecorder.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,11 +1,11 @@
-#include "frmAbout.h"
+#include "ui/main/frmAbout.h"
 
-#include "catalogue.h"
-#include "messageboxwatcher.h"
-#include "testmain.h"
-#include "urlrecorder.h"
-#include "weblinks.h"
-#include "widgethelpers.h"
+#include "engine/catalogue.h"
+#include "platform/weblinks.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/urlrecorder.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,14 +1,14 @@
-#include "frmMain.h"
+#include "ui/main/frmMain.h"
 
-#include "catalogue.h"
-#include "frmExitScreen.h"
-#include "navigator.h"
+#include "engine/catalogue.h"
+#include "ui/app/navigator.h"
+#include "ui/exit/frmExitScreen.h"
 
-#include "messageboxwatcher.h"
-#include "testmain.h"
-#include "urlrecorder.h"
-#include "weblinks.h"
-#include "widgethelpers.h"
+#include "platform/weblinks.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/urlrecorder.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QAction>
 #include <QApplication>

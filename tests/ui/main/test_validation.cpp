@@ -1,8 +1,8 @@
-#include "frmMain.h"
+#include "ui/main/frmMain.h"
 
-#include "messageboxwatcher.h"
-#include "testmain.h"
-#include "widgethelpers.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,15 +1,15 @@
 // The reading window on its own: layout, initial state, the read-only
 // boxes, the clipboard guard, the link labels and the two ways of closing.
 
-#include "catalogue.h"
-#include "clipboardguard.h"
-#include "frmDisplay.h"
-#include "gemstones.h"
-#include "weblinks.h"
+#include "engine/catalogue.h"
+#include "engine/gemstones.h"
+#include "platform/weblinks.h"
+#include "ui/reading/clipboardguard.h"
+#include "ui/reading/frmDisplay.h"
 
-#include "testmain.h"
-#include "urlrecorder.h"
-#include "widgethelpers.h"
+#include "tests/support/testmain.h"
+#include "tests/support/urlrecorder.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,15 +1,15 @@
 // Whole readings as a user asks for them: names typed, date picked in the
 // main window's lists, "Get My Gemvara Reading" pressed.
 
-#include "catalogue.h"
-#include "frmDisplay.h"
-#include "frmMain.h"
-#include "gemstones.h"
-#include "navigator.h"
+#include "engine/catalogue.h"
+#include "engine/gemstones.h"
+#include "ui/app/navigator.h"
+#include "ui/main/frmMain.h"
+#include "ui/reading/frmDisplay.h"
 
-#include "messageboxwatcher.h"
-#include "testmain.h"
-#include "widgethelpers.h"
+#include "tests/support/messageboxwatcher.h"
+#include "tests/support/testmain.h"
+#include "tests/support/widgethelpers.h"
 
 #include <QAction>
 #include <QApplication>

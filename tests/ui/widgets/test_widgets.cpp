@@ -2,14 +2,14 @@
 // by keyboard and to screen readers), windows centred on the screen and the
 // sizes of the program icon.
 
-#include "appicon.h"
-#include "centering.h"
-#include "fittext.h"
-#include "formfonts.h"
-#include "linklabel.h"
-#include "offerband.h"
+#include "ui/widgets/appicon.h"
+#include "ui/widgets/centering.h"
+#include "ui/widgets/fittext.h"
+#include "ui/widgets/formfonts.h"
+#include "ui/widgets/linklabel.h"
+#include "ui/widgets/offerband.h"
 
-#include "testmain.h"
+#include "tests/support/testmain.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
