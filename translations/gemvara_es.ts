@@ -158,11 +158,11 @@
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Escribe el nombre de tu amigo.</translation>
+        <translation>Escribe el nombre de la otra persona.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Escribe el correo electrónico de tu amigo.</translation>
+        <translation>Escribe el correo electrónico de la otra persona.</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -178,11 +178,11 @@
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Nombre de tu amigo</translation>
+        <translation>Nombre de la otra persona</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Correo electrónico de tu amigo</translation>
+        <translation>Correo electrónico de la otra persona</translation>
     </message>
 </context>
 <context>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Click Here To Visit Orvanta Now</source>
-        <translation>Visitar Orvanta ahora</translation>
+        <translation>Visita Orvanta ahora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>Recomienda a un amigo</translation>
+        <translation>Recomienda Gemvara</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Download Orvanta Softwares</source>
-        <translation>Descarga Orvanta Softwares</translation>
+        <translation>Más programas de Orvanta</translation>
     </message>
     <message>
         <source>Click Here To Visit Orvanta Softwares</source>
-        <translation>Visita Orvanta Softwares</translation>
+        <translation>Descárgalos aquí</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>

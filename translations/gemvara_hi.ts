@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Light Blue Sapphire</source>
-        <translation>हल्का नीलम</translation>
+        <translation>आसमानी नीलम</translation>
     </message>
     <message>
         <source>Diamond</source>
@@ -189,7 +189,7 @@
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>इस सॉफ़्टवेयर का अपडेट उपलब्ध हो सकता है<byte value="xd"/>क्या आप अपडेट की जाँच करना चाहेंगे?<byte value="xd"/>क्या आप अपडेट की जाँच करना चाहेंगे?<byte value="xd"/>क्या आप अपडेट की जाँच करना चाहेंगे?</translation>
+        <translation>इस सॉफ़्टवेयर का नया अपडेट उपलब्ध हो सकता है।<byte value="xd"/>क्या आप अभी इसकी जाँच करना चाहेंगे?</translation>
     </message>
 </context>
 <context>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Please Enter Your Last Name</source>
-        <translation>कृपया अपना उपनाम लिखें</translation>
+        <translation>कृपया अपना कुलनाम लिखें</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Date</source>
@@ -246,7 +246,7 @@
     <name>frmDisplay</name>
     <message>
         <source>Gemvara Result</source>
-        <translation>Gemvara परिणाम</translation>
+        <translation>Gemvara फलादेश</translation>
     </message>
     <message>
         <source>Lifepath Number</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Interpretation</source>
-        <translation>व्याख्या</translation>
+        <translation>फलादेश</translation>
     </message>
     <message>
         <source>Birthday Number</source>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>इस सॉफ़्टवेयर को अपनी साइट के लिए को-ब्रांड करें और जुड़ाव व ट्रैफ़िक बढ़ाएँ। यहाँ अपनी साइट का नाम और लिंक डालें, ब्योरा &quot;सहायता&quot; में देखें। और जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <translation>इस सॉफ़्टवेयर को अपनी साइट के लिए को-ब्रांड करें और जुड़ाव व ट्रैफ़िक बढ़ाएँ। यहाँ अपनी साइट का नाम और लिंक डालें, ब्योरा ‘सहायता’ में देखें। और जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
         <source>Life path number %1</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Click Here To Visit Orvanta Now</source>
-        <translation>अभी Orvanta साइट पर जाएँ</translation>
+        <translation>अभी ऑरवांटा की साइट पर जाएँ</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Download Orvanta Softwares</source>
-        <translation>Orvanta Softwares डाउनलोड करें</translation>
+        <translation>ऑरवांटा के प्रोग्राम डाउनलोड करें</translation>
     </message>
     <message>
         <source>Click Here To Visit Orvanta Softwares</source>
-        <translation>Orvanta Softwares पर जाएँ</translation>
+        <translation>ऑरवांटा के सभी प्रोग्राम देखें</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -344,7 +344,7 @@
     <name>frmMain</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>इस सॉफ़्टवेयर को अपनी साइट के लिए को-ब्रांड करें और जुड़ाव व ट्रैफ़िक बढ़ाएँ। यहाँ अपनी साइट का नाम और लिंक डालें, ब्योरा &quot;सहायता&quot; में देखें। और जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <translation>इस सॉफ़्टवेयर को अपनी साइट के लिए को-ब्रांड करें और जुड़ाव व ट्रैफ़िक बढ़ाएँ। यहाँ अपनी साइट का नाम और लिंक डालें, ब्योरा ‘सहायता’ में देखें। और जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Last Name</source>
-        <translation>उपनाम</translation>
+        <translation>कुलनाम</translation>
     </message>
     <message>
         <source>Date Of Birth</source>
@@ -384,7 +384,7 @@
     </message>
     <message>
         <source>Get My Gemvara Reading</source>
-        <translation>मेरी Gemvara रीडिंग देखें</translation>
+        <translation>मेरा Gemvara फलादेश देखें</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
