@@ -7,8 +7,8 @@ any birthday text).
 
 The catalogue of each other language (engine/data/<language>/) has every
 key of the English, one paragraph a text, the reader addressed one way
-throughout ("tú" in Spanish, "आप" in Hindi) and none of that language's
-stock phrases; the English lengths do not bind it.
+throughout ("tú" in Spanish, "आप" in Hindi, "você" in Portuguese) and none
+of that language's stock phrases; the English lengths do not bind it.
 
 Lengths count UTF-16 code units, as the program does. Run it after editing
 anything under engine/data/*.json:  python3 tools/check_texts.py [data folder]
@@ -129,6 +129,19 @@ TRANSLATIONS = {
                   "चार चाँद", "सोने पे सुहागा", "अंतरात्मा की आवाज़", "नई ऊँचाइयों",
                   "सपनों को साकार", "सकारात्मक ऊर्जा", "जोश और जुनून", "हार नहीं मानते",
                   "दिन दूनी रात चौगुनी", "मेहनत रंग लाती", "शब्दों के जादूगर"),
+    },
+    "pt_BR": {
+        "other address": r"\b(tu|te|ti|contigo|teus?|tuas?|vós|vos|convosco|voss[oa]s?"
+                         r"|[oa] senhora?|[oa]s senhor(es|as))\b",
+        "master number": "número mestre",
+        "stock": (r"altos e baixos", r"passo a passo", r"pouco a pouco", r"dia após dia",
+                  r"luz própria", r"fa(z|zem|zer|ça|çam|ria) a diferença",
+                  r"deix\w* (a )?(sua|seu) marca", r"de corpo e alma",
+                  r"família (vem )?em primeiro lugar", r"líder nato", r"pés? no chão",
+                  r"abr\w* (\w+ )?portas", r"volta por cima", r"zona de conforto",
+                  r"à flor da pele", r"contra tudo e contra todos", r"aconteça o que acontecer",
+                  r"vontade de ferro", r"rédeas", r"(exemplo|modelo) a seguir",
+                  r"alegrias e tristezas", r"energia positiva", r"devagar e sempre"),
     },
 }
 # The texts are written in British English.
@@ -442,6 +455,8 @@ SELF_TEST_ADDRESS = (
     ("es", "Si tú lo deseas, hazlo; usa tus dones.", False),
     ("hi", "तुमको यह अच्छा लगेगा।", True),
     ("hi", "आपको यह अच्छा लगेगा, तूफ़ान के बाद भी।", False),
+    ("pt_BR", "Isso te ajuda a crescer.", True),
+    ("pt_BR", "Até hoje, sua atitude e seus estudos novos ajudam você a crescer.", False),
 )
 SELF_TEST_PAIRS = (
     ("You are a visionary with a light.", "Born today, you are a visionary too.",
