@@ -31,11 +31,6 @@ QString UpdateQuestionText()
 
 } // namespace
 
-QString ReminderAppName()
-{
-    return QCoreApplication::applicationName();
-}
-
 void CheckUpdateReminder(QSettings &store, const UpdateQuestion &ask, const QDate &today)
 {
     const QString stored = store.value(QLatin1String(ReminderKey), QString()).toString();
@@ -63,9 +58,7 @@ void CheckUpdateReminder(QSettings &store, const UpdateQuestion &ask, const QDat
 
 void CheckUpdateReminder(const UpdateQuestion &ask, const QDate &today)
 {
-    // The organisation part is the application name too: Qt refuses to
-    // write a store whose organisation is empty.
-    const QString app = ReminderAppName();
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, app, app);
+    // The application's own store, under the names start-up gives it.
+    QSettings store;
     CheckUpdateReminder(store, ask, today);
 }

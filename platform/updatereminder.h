@@ -15,13 +15,12 @@ using UpdateQuestion = std::function<bool(const QString &question)>;
 // It never throws and never stops the start-up.
 void CheckUpdateReminder(const UpdateQuestion &ask, const QDate &today = QDate::currentDate());
 
-// The same check against a given store; the one above uses the per-user
-// store of the running program (see ReminderAppName below).
+// The same check against a given store. The one above uses the per-user
+// store named after the application's organisation and name (both
+// "GemvaraFree"): on Linux <config folder>/GemvaraFree/GemvaraFree.conf,
+// on Windows the registry branch Software\GemvaraFree\GemvaraFree.
 void CheckUpdateReminder(QSettings &store, const UpdateQuestion &ask, const QDate &today);
 
 // Where the date of the last question lives: section "Settings", key
-// "Duration", in the per-user store named after the running executable.
-// On Linux that is <config folder>/<app>/<app>.conf, on Windows the
-// registry branch Software\<app>\<app>.
-QString ReminderAppName();
+// "Duration".
 inline constexpr char ReminderKey[] = "Settings/Duration";

@@ -295,12 +295,9 @@ copy_box() {
   [ "${4:-}" != guarded ] || poll 10 clipboard_is_not "" || fail "nothing was copied from the guarded box at $2,$3"
 }
 
-# The settings file of the program and its stored date.
-settings_file() {
-  local app
-  app=$(basename "$GEMVARA_EXE")
-  echo "$XDG_CONFIG_HOME/$app/$app.conf"
-}
+# The settings file of the program and its stored date, named after the
+# program whatever its file is called.
+settings_file() { echo "$XDG_CONFIG_HOME/GemvaraFree/GemvaraFree.conf"; }
 stored_date() { sed -n 's/^Duration=//p' "$(settings_file)" 2>/dev/null || true; }
 
 # Text $2 of the catalogue file $1 (birthday, lifepath, gemdescriptions, program).

@@ -66,10 +66,11 @@ class TestUpdateReminder : public QObject
 private:
     QTemporaryDir m_dir;
 
+    // <organisation>/<application>.conf, as the program's own store is.
     QString storeFile() const
     {
-        const QString app = ReminderAppName();
-        return m_dir.filePath(app + QLatin1Char('/') + app + QStringLiteral(".conf"));
+        return m_dir.filePath(QCoreApplication::organizationName() + QLatin1Char('/')
+                              + QCoreApplication::applicationName() + QStringLiteral(".conf"));
     }
     QString stored() const
     {
@@ -98,10 +99,8 @@ private slots:
 
     void storeIsPerUserUnderTheAppName()
     {
-        const QString app = QCoreApplication::applicationName();
         CheckUpdateReminder(AskGemvaraQuestion, Today);
         QVERIFY(QFile::exists(storeFile()));
-        QVERIFY(storeFile().endsWith(app + QLatin1Char('/') + app + QStringLiteral(".conf")));
         QCOMPARE(stored(), QStringLiteral("2024-03-10"));
     }
 
@@ -198,9 +197,11 @@ private slots:
         QVERIFY(failing != QSettings::InvalidFormat);
         QSettings::setPath(failing, QSettings::UserScope, m_dir.path());
         FailingStoreContent = {{QString::fromLatin1(ReminderKey), QStringLiteral("2024-01-01")}};
-        const QString app = ReminderAppName();
-        QDir(m_dir.path()).mkpath(app);
-        QFile file(m_dir.filePath(app + QLatin1Char('/') + app + QStringLiteral(".failconf")));
+        const QString organisation = QCoreApplication::organizationName();
+        const QString app = QCoreApplication::applicationName();
+        QDir(m_dir.path()).mkpath(organisation);
+        QFile file(
+            m_dir.filePath(organisation + QLatin1Char('/') + app + QStringLiteral(".failconf")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("old"); // Qt skips reading an empty file
         file.close();
@@ -209,7 +210,7 @@ private slots:
         // it could not be saved; the whole-program test starts twice.)
         UrlRecorder urls;
         MessageBoxWatcher boxes({QMessageBox::Yes});
-        QSettings store(failing, QSettings::UserScope, app, app);
+        QSettings store(failing, QSettings::UserScope, organisation, app);
         QCOMPARE(store.value(ReminderKey).toString(), QStringLiteral("2024-01-01"));
         CheckUpdateReminder(store, AskGemvaraQuestion, Today);
         QCOMPARE(store.status(), QSettings::AccessError);

@@ -27,6 +27,13 @@ qint16 CoBrand_Randomize(frmMain *main)
 
 void SetUpApplication()
 {
+    // The one-copy lock and the stored date go by these names, not by the
+    // file the program was started from: a copy saved as "GemvaraFree
+    // (1).exe", or a link under another name, is the same program. They
+    // are the names an unnamed program took from its file, GemvaraFree,
+    // so a date stored before they were set is found.
+    QCoreApplication::setOrganizationName(QStringLiteral("GemvaraFree"));
+    QCoreApplication::setApplicationName(QStringLiteral("GemvaraFree"));
     InstallLanguage();
     QApplication::setWindowIcon(AppIcon());
     // A Wayland shell finds the program's name and icon through this.
