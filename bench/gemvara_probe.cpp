@@ -8,10 +8,11 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("GemvaraFree"));
     FirstPaintReporter reporter;
     app.installEventFilter(&reporter);
     SetUpApplication();
-    StartApplication();
+    Program program;
+    if (!StartApplication(program))
+        return 1;
     return QApplication::exec();
 }

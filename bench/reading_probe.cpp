@@ -99,13 +99,13 @@ int main(int argc, char *argv[])
     const int readings = argc > 1 ? std::max(2, std::atoi(argv[1])) : 101;
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("GemvaraFree"));
     SetUpApplication();
 
     PaintWatcher watcher;
     app.installEventFilter(&watcher);
     watcher.kind = &frmMain::staticMetaObject;
-    StartApplication();
+    Program program;
+    StartApplication(program);
     frmMain *main = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (auto *found = qobject_cast<frmMain *>(window))

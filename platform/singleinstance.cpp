@@ -11,12 +11,6 @@
 
 namespace {
 
-std::unique_ptr<QLockFile> &Lock()
-{
-    static std::unique_ptr<QLockFile> lock;
-    return lock;
-}
-
 // A lock whose owner cannot be read (left empty or cut short by a crash
 // while it was being written) never counts as stale with a stale time of
 // zero, and would refuse every later start. Once it has been like that for
@@ -34,9 +28,14 @@ bool UnreadableAndOld(QLockFile &lock, const QString &path)
 
 } // namespace
 
-bool AcquireInstanceLock()
+InstanceLock::InstanceLock() = default;
+
+// QLockFile removes the file it holds when it goes.
+InstanceLock::~InstanceLock() = default;
+
+bool InstanceLock::acquire()
 {
-    if (Lock())
+    if (m_lock)
         return true;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder))
@@ -50,18 +49,10 @@ bool AcquireInstanceLock()
     if (lock->tryLock(0)
         || (lock->error() == QLockFile::LockFailedError && UnreadableAndOld(*lock, path)
             && lock->removeStaleLockFile() && lock->tryLock(0))) {
-        Lock() = std::move(lock);
+        m_lock = std::move(lock);
         return true;
     }
     // Someone else holds it; any other error means we could not create a
     // lock at all, and the program must still start.
     return lock->error() != QLockFile::LockFailedError;
-}
-
-void ReleaseInstanceLock()
-{
-    if (Lock()) {
-        Lock()->unlock();
-        Lock().reset();
-    }
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Leaving the main window brings up the exit screen above other windows;
 # its form sends a referral through the browser, and leaving it (Exit button
-# or close box) ends the program with no window left.
+# or close box) ends the program normally: status 0, no window left, the
+# one-copy lock gone.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/lib.sh"
@@ -23,9 +24,13 @@ start_and_leave_main() {
 }
 
 no_window_left() {
+  local code=0
   wait_for_exit "$pid" 10 || fail "the program is still running"
+  wait "$pid" || code=$?
+  [ "$code" -eq 0 ] || fail "the program ended with status $code"
   [ -z "$(windows_named "$caption")" ] || fail "a window is left on screen"
   [ "$(count_gemvara)" -eq 0 ] || fail "a copy of the program is still running"
+  [ ! -e "$XDG_RUNTIME_DIR/GemvaraFree.lock" ] || fail "the program left its lock file"
 }
 
 # 1. The exit screen comes up and stays above another program's window.

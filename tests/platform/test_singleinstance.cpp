@@ -88,7 +88,6 @@ void TestSingleInstance::initTestCase()
 
 void TestSingleInstance::cleanup()
 {
-    ReleaseInstanceLock();
     QFile::remove(LockPath());
 }
 
@@ -100,7 +99,7 @@ void TestSingleInstance::secondCopyRefusedWhileFirstRuns()
         Probe second(QStringLiteral("try"));
         QCOMPARE(second.answer(), QStringLiteral("0"));
     }
-    QVERIFY(!AcquireInstanceLock());
+    QVERIFY(!InstanceLock().acquire());
     // The refusal leaves the first copy's lock alone.
     QVERIFY(QFile::exists(LockPath()));
     QCOMPARE(first.Process().state(), QProcess::Running);
@@ -132,7 +131,7 @@ void TestSingleInstance::lockOfKilledCopyIsTakenOver()
     QVERIFY(QFile::exists(LockPath())); // left behind
     Probe next(QStringLiteral("hold"));
     QCOMPARE(next.answer(), QStringLiteral("1"));
-    QVERIFY(!AcquireInstanceLock());
+    QVERIFY(!InstanceLock().acquire());
 }
 
 // A lock whose owner cannot be read, left by a copy that crashed while it
@@ -166,7 +165,8 @@ void TestSingleInstance::unreadableLock()
     QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-age),
                              QFileDevice::FileModificationTime));
     lock.close();
-    QCOMPARE(AcquireInstanceLock(), runs);
+    InstanceLock ours;
+    QCOMPARE(ours.acquire(), runs);
     // Taken over, it is held: the next copy is refused.
     if (runs)
         QCOMPARE(Probe(QStringLiteral("hold")).answer(), QStringLiteral("0"));
@@ -187,14 +187,13 @@ void TestSingleInstance::copiesStartedTogether()
 
 void TestSingleInstance::releasedLockFreesTheNextStart()
 {
-    QVERIFY(AcquireInstanceLock());
-    QVERIFY(AcquireInstanceLock()); // asking again while holding it
     {
+        InstanceLock ours;
+        QVERIFY(ours.acquire());
+        QVERIFY(ours.acquire()); // asking again while holding it
         Probe other(QStringLiteral("try"));
         QCOMPARE(other.answer(), QStringLiteral("0"));
     }
-    ReleaseInstanceLock();
-    ReleaseInstanceLock(); // harmless twice
     Probe next(QStringLiteral("try"));
     QCOMPARE(next.answer(), QStringLiteral("1"));
 }

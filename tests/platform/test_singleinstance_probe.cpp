@@ -18,7 +18,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("GemvaraLockProbe"));
     const char *mode = argc > 1 ? argv[1] : "try";
 
-    const bool mayRun = AcquireInstanceLock();
+    InstanceLock lock;
+    const bool mayRun = lock.acquire();
     std::printf("%d\n", mayRun ? 1 : 0);
     std::fflush(stdout);
 
@@ -32,6 +33,5 @@ int main(int argc, char *argv[])
         std::abort(); // Windows has no SIGKILL; this ends it without cleanup too
 #endif
     }
-    ReleaseInstanceLock();
     return 0;
 }

@@ -81,11 +81,10 @@ protected:
 
 } // namespace
 
-void InstallFixedSizeOnWayland(const QString &platform)
+void InstallFixedSizeOnWayland()
 {
     static FixedSizeKeeper *keeper = nullptr;
-    const QString name = platform.isEmpty() ? QGuiApplication::platformName() : platform;
-    if (keeper || !name.startsWith(QLatin1String("wayland")))
+    if (keeper || !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
     keeper = new FixedSizeKeeper(qApp);
     qApp->installEventFilter(keeper);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 // Natively on Wayland, Qt draws the title bar itself, with a maximise button
 // even on windows of a fixed size, and a compositor such as weston ends the
 // program when a window acknowledges the maximised state but keeps its own
@@ -9,6 +7,5 @@
 // take the compositor's size for that state, asks at once to return to the
 // normal state, and then puts the fixed size back. Elsewhere (X11,
 // XWayland) it does nothing. Call once at start-up, before any window is
-// created; later calls do nothing. The platform is the running one unless
-// named.
-void InstallFixedSizeOnWayland(const QString &platform = {});
+// created; later calls do nothing.
+void InstallFixedSizeOnWayland();

@@ -11,9 +11,17 @@ Navigator::Navigator(QObject *parent)
 {
 }
 
+Navigator::~Navigator()
+{
+    delete m_reading;
+    delete m_main;
+    delete m_exitScreen;
+}
+
 frmMain *Navigator::openMain()
 {
     auto *main = new frmMain;
+    m_main = main;
     connect(main, &frmMain::readingRequested, this,
             [this, main](const Reading &reading) { openReading(main, reading); });
     // Leaving the main window hands over to the exit screen.
@@ -27,6 +35,7 @@ void Navigator::openReading(frmMain *main, const Reading &reading)
     // A new window for every reading, filled while it is still hidden, so
     // nothing of an earlier reading stays.
     auto *display = new frmDisplay;
+    m_reading = display;
     display->showReading(reading);
     // Closing it brings up the exit screen; Back puts the main window, with
     // its input as the user left it, in its place instead.
@@ -44,7 +53,7 @@ frmExitScreen *Navigator::exitScreen()
 {
     if (!m_exitScreen) {
         m_exitScreen = new frmExitScreen;
-        connect(m_exitScreen, &frmExitScreen::left, this, [] { QuitApplication(); });
+        connect(m_exitScreen, &frmExitScreen::left, this, &QuitApplication);
     }
     return m_exitScreen;
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+class frmDisplay;
 class frmExitScreen;
 class frmMain;
 struct Reading;
@@ -13,12 +14,14 @@ struct Reading;
 //   Back in a reading window: the main window again;
 //   the main window or a reading window closed: the exit screen;
 //   the exit screen left: the end of the program (QuitApplication).
-// Start-up makes one for the life of the process.
+// Start-up makes one for the life of the program; the windows it opened
+// and that are still there go with it.
 class Navigator : public QObject
 {
     Q_OBJECT
 public:
     explicit Navigator(QObject *parent = nullptr);
+    ~Navigator() override;
 
     // Makes the main window, follows it and puts it on screen.
     frmMain *openMain();
@@ -31,5 +34,7 @@ private:
     void bringUpExit();
     void putAwayExit();
 
+    QPointer<frmMain> m_main;
+    QPointer<frmDisplay> m_reading;
     QPointer<frmExitScreen> m_exitScreen;
 };

@@ -1,7 +1,5 @@
 #include "ui/app/quitapplication.h"
 
-#include "platform/shutdown.h"
-
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
@@ -31,22 +29,34 @@ bool IsProgramWindow(const QWidget *w)
     }
 }
 
+// The program's windows not closed yet. A copy: a close handler may open
+// or close windows.
+QList<QPointer<QWidget>> WindowsToClose()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (IsProgramWindow(w) && !Handled().contains(w))
+            windows.append(w);
+    }
+    return windows;
+}
+
 } // namespace
 
 void QuitApplication()
 {
-    // Copy the list first: a close handler may open or close windows.
-    QList<QPointer<QWidget>> windows;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (IsProgramWindow(w))
-            windows.append(w);
+    // Until none is left: a window that a close handler opens is closed too,
+    // before the event loop could ever show it.
+    for (QList<QPointer<QWidget>> windows; !(windows = WindowsToClose()).isEmpty();) {
+        for (const QPointer<QWidget> &w : windows) {
+            if (!w || Handled().contains(w))
+                continue;
+            Handled().append(w);
+            // A window that refuses is not asked again; the program ends anyway.
+            w->close();
+        }
     }
-    for (const QPointer<QWidget> &w : windows) {
-        if (!w || Handled().contains(w))
-            continue;
-        Handled().append(w);
-        // A window that refuses is not asked again; the process ends anyway.
-        w->close();
-    }
-    EndProcess();
+    // Events still queued are dropped with the loop: nothing of ours runs
+    // after this handler.
+    QCoreApplication::exit(0);
 }

@@ -1,6 +1,5 @@
 #include "ui/app/startup.h"
 
-#include "platform/singleinstance.h"
 #include "platform/updatereminder.h"
 #include "ui/app/accessibility.h"
 #include "ui/app/buttonkeys.h"
@@ -8,7 +7,6 @@
 #include "ui/app/fontsubstitutes.h"
 #include "ui/app/language.h"
 #include "ui/app/lightlook.h"
-#include "ui/app/navigator.h"
 #include "ui/app/quitapplication.h"
 #include "ui/main/frmMain.h"
 #include "ui/widgets/appicon.h"
@@ -18,11 +16,9 @@
 #include <QApplication>
 #include <QRandomGenerator>
 
-qint16 CoBrand_Randomize(frmMain *main)
+void CoBrand_Randomize(frmMain *main)
 {
-    const qint16 n = DrawCoBrandNumber(*QRandomGenerator::global());
-    main->showCoBrandChoice(n);
-    return n;
+    main->showCoBrandChoice(DrawCoBrandNumber(*QRandomGenerator::global()));
 }
 
 void SetUpApplication()
@@ -46,19 +42,17 @@ void SetUpApplication()
     InstallFixedSizeOnWayland();
 }
 
-void StartApplication()
+bool StartApplication(Program &program)
 {
-    if (!AcquireInstanceLock()) {
+    if (!program.lock.acquire()) {
         ShowGemvaraMessage(
             nullptr, QMessageBox::Information,
             QCoreApplication::translate("StartApplication", "Application is already running"));
         QuitApplication();
+        return false;
     }
 
     CheckUpdateReminder(AskGemvaraQuestion);
-
-    // Never deleted: the process ends from the exit screen, and windows
-    // must not be taken down after the application object has gone.
-    static Navigator *const navigator = new Navigator;
-    CoBrand_Randomize(navigator->openMain());
+    CoBrand_Randomize(program.navigator.openMain());
+    return true;
 }

@@ -31,11 +31,6 @@ public:
     explicit frmExitScreen(QWidget *parent = nullptr);
     ~frmExitScreen() override;
 
-    // The hidden message box's text with Windows line breaks (CR LF), the
-    // way it is sent.
-    QString messageText() const;
-    void setMessageText(const QString &text);
-
 signals:
     // The user left the screen, by Exit or by closing it; the program ends
     // with it.
@@ -55,6 +50,10 @@ private:
     void placeholderFocusOut(QObject *box);
     bool refuseSpace(QWidget *box);
 
+    // The hidden message box's text with Windows line breaks (CR LF), the
+    // way it is sent.
+    QString messageText() const;
+    void setMessageText(const QString &text);
     QString boxText(QObject *box) const;
     void setBoxText(QObject *box, const QString &text);
 

@@ -2,9 +2,8 @@
 
 class QRandomGenerator;
 
-// Which of the four support texts the exit screen shows: r in [0, 1) to
-// 0..3, each a quarter of the range. Public so that the range's ends can
-// be checked: a generator gives them too rarely.
+// Which of the four support texts the exit screen shows for r in [0, 1):
+// 0..3, each a quarter of the range, a value just below 1 giving 3.
 int SupportTextIndexFor(double r);
 
 // One draw from the generator, through SupportTextIndexFor.

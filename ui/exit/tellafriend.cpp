@@ -69,13 +69,11 @@ void ShowReferralMessage(QWidget *parent, const QString &text)
     ShowGemvaraMessage(parent, QMessageBox::Critical, text);
 }
 
-QString SendReferral(const ReferralFields &fields, QWidget *messageParent)
+void SendReferral(const ReferralFields &fields, QWidget *messageParent)
 {
     if (const auto problem = ReferralProblem(fields)) {
         ShowReferralMessage(messageParent, *problem);
-        return {};
+        return;
     }
-    QString address = BuildReferralAddress(ReferralPageAddress(), fields, ProductSiteRoot());
-    OpenWebPage(address);
-    return address;
+    OpenWebPage(BuildReferralAddress(ReferralPageAddress(), fields, ProductSiteRoot()));
 }

@@ -45,9 +45,8 @@ QString BuildReferralAddress(const QString &pageAddress, const ReferralFields &f
                              const QString &productRoot);
 
 // Checks the fields; on a fault shows its message (a critical box over
-// messageParent) and returns an empty text. Otherwise builds the referral
-// page's address, opens it and returns it.
-QString SendReferral(const ReferralFields &fields, QWidget *messageParent = nullptr);
+// messageParent). Otherwise builds the referral page's address and opens it.
+void SendReferral(const ReferralFields &fields, QWidget *messageParent = nullptr);
 
 // The exit screen's message box: critical icon, OK, title "Gemvara".
 void ShowReferralMessage(QWidget *parent, const QString &text);

@@ -2,7 +2,6 @@
 // hides and closes, in which order, and how leaving the exit screen ends
 // the program.
 
-#include "platform/shutdown.h"
 #include "ui/app/navigator.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
@@ -14,20 +13,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace {
-
-// Set in the copy of this program that tries the real way out.
-constexpr char LeavingCopy[] = "GEMVARA_TEST_LEAVING_COPY";
-constexpr int EndedByQuit = 42;
 
 // Shows, hides and closes of the program's windows, as "frmMain hide".
 class WindowEvents : public QObject
@@ -167,47 +160,44 @@ private slots:
         QCOMPARE(seen.seen.count(QStringLiteral("frmExitScreen show")), 1);
     }
 
-    // Leaving the exit screen ends the program, so each way of leaving runs
-    // in a copy of this test program, which must end there through
-    // QuitApplication. (That no window is left is seen by the whole-program
-    // tests.)
+    // Leaving the exit screen ends the program: every window closes, none
+    // comes up again, and Qt's event loop ends, so main returns.
     void leaving_data()
     {
+        QTest::addColumn<bool>("afterReading"); // the main window hidden, not closed
         QTest::addColumn<bool>("byCloseBox");
         // clang-format off
-        QTest::newRow("Exit button") << false;
-        QTest::newRow("close box") << true;
+        QTest::newRow("Exit button") << false << false;
+        QTest::newRow("close box") << false << true;
+        QTest::newRow("after a reading, Exit button") << true << false;
+        QTest::newRow("after a reading, close box") << true << true;
         // clang-format on
     }
     void leaving()
     {
+        QFETCH(bool, afterReading);
         QFETCH(bool, byCloseBox);
-        if (qEnvironmentVariableIsSet(LeavingCopy)) {
-            SetProcessEndForTesting([] {
-                std::fflush(nullptr);
-                std::_Exit(EndedByQuit);
-            });
+        if (afterReading) {
+            askForReading();
+            ReadingWindow()->windowHandle()->close();
+        } else {
             m_main->close();
-            QWidget *screen = ExitScreenWidget();
-            QVERIFY(screen && screen->isVisible());
+        }
+        QWidget *screen = ExitScreenWidget();
+        QVERIFY(screen && screen->isVisible());
+
+        WindowEvents seen;
+        QTimer::singleShot(0, screen, [screen, byCloseBox] {
             if (byCloseBox)
                 screen->windowHandle()->close();
             else
                 Child<QPushButton>(screen, "cmdClose")->click();
-            QFAIL("the program went on after the exit screen was left");
-        }
-
-        QProcess copy;
-        copy.setProcessChannelMode(QProcess::MergedChannels);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(LeavingCopy), QStringLiteral("1"));
-        copy.setProcessEnvironment(env);
-        copy.start(QCoreApplication::applicationFilePath(),
-                   {QStringLiteral("leaving:") + QString::fromLatin1(QTest::currentDataTag())});
-        QVERIFY(copy.waitForFinished(60000));
-        const QByteArray output = copy.readAll();
-        QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(copy.exitCode() == EndedByQuit, output.constData());
+        });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY2(!seen.seen.join(u' ').contains(QLatin1String("show")),
+                 qPrintable(seen.seen.join(u',')));
+        for (QWidget *window : QApplication::topLevelWidgets())
+            QVERIFY2(!window->isVisible(), window->metaObject()->className());
     }
 };
 

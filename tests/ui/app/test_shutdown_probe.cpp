@@ -1,6 +1,8 @@
 // A small program that ends through QuitApplication, driven by the shutdown
-// tests. Each close handler reports itself on stdout; anything printed
-// after the call means code ran that should not have.
+// tests. Each close handler reports itself on stdout; the handler that
+// quits says "after" once the call has returned, main says "event loop
+// left" once exec has; a handler queued before the call says "late", which
+// must never be seen.
 //   probe bare      quit before any window exists
 //   probe several   quit with open, hidden, refusing and window-opening windows
 //                   and a tool tip
@@ -10,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPointer>
 #include <QSettings>
 #include <QTimer>
 #include <QWidget>
@@ -26,6 +29,13 @@ void Say(const QString &line)
     std::fflush(stdout);
 }
 
+// Every window made, to be deleted at the end.
+QList<QPointer<QWidget>> &Windows()
+{
+    static QList<QPointer<QWidget>> windows;
+    return windows;
+}
+
 class Traced : public QWidget
 {
 public:
@@ -34,6 +44,7 @@ public:
     {
         setObjectName(name);
         setWindowTitle(name);
+        Windows().append(this);
     }
 
 protected:
@@ -62,7 +73,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::setApplicationName(QStringLiteral("GemvaraShutdownProbe"));
     const char *mode = argc > 1 ? argv[1] : "bare";
-    Say(AcquireInstanceLock() ? QStringLiteral("locked") : QStringLiteral("not locked"));
+    InstanceLock lock;
+    Say(lock.acquire() ? QStringLiteral("locked") : QStringLiteral("not locked"));
 
     if (std::strcmp(mode, "bare") == 0) {
         QuitApplication();
@@ -98,5 +110,8 @@ int main(int argc, char *argv[])
     });
     const int code = QApplication::exec();
     Say(QStringLiteral("event loop left"));
-    return code == 0 ? 3 : code;
+    // As the program's navigator does: the windows go before the application.
+    for (const QPointer<QWidget> &window : Windows())
+        delete window;
+    return code;
 }
