@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Photographs the real program for the README, in English, Spanish and
-# Hindi: the main window with a name and a date filled in, the reading
-# window that follows on its gemstone page, and the exit screen. Runs on a
-# private Xvfb display with openbox, so it needs no desktop and leaves the
-# user's settings alone.
+# Photographs the real program for the README, in English, Spanish, Hindi
+# and Portuguese: the main window with a name and a date filled in, the
+# reading window that follows on its gemstone page, and the exit screen.
+# Runs on a private Xvfb display with openbox, so it needs no desktop and
+# leaves the user's settings alone.
 #   tools/screenshots.sh [GemvaraFree executable] [output folder]
 # Defaults: build/release/app/GemvaraFree and docs/screenshots. English
-# pictures are main-window.png and so on; the others end in -es and -hi.
+# pictures are main-window.png and so on; the others end in -es, -hi and
+# -pt_BR.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -15,7 +16,7 @@ if [ -z "${E2E_WORK:-}" ]; then
   [ -x "$exe" ] || { echo "no executable at $exe; build first" >&2; exit 1; }
   out=${2:-$root/docs/screenshots}
   mkdir -p "$out"
-  for language in en es hi; do
+  for language in en es hi pt_BR; do
     SCREENSHOT_DIR=$(cd "$out" && pwd) E2E_LANGUAGE=$language \
       bash "$root/tests/e2e/run-under-xvfb.sh" "$0" "$exe"
   done

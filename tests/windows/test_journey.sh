@@ -20,7 +20,7 @@ exe=$(find "$app" -name GemvaraFree.exe)
 folder=$(dirname "$exe")
 for f in Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll imageformats/qjpeg.dll \
          styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
-         translations/qtbase_es.qm; do
+         translations/qtbase_es.qm translations/qtbase_pt_BR.qm; do
   [ -f "$folder/$f" ] || fail "the ZIP has no $f beside the program"
 done
 pass "the ZIP holds the program, Qt's DLLs, plugins and translations and the compiler's runtime"

@@ -226,6 +226,7 @@ private slots:
         QTest::newRow("English") << QStringLiteral("en");
         QTest::newRow("Spanish") << QStringLiteral("es");
         QTest::newRow("Hindi") << QStringLiteral("hi");
+        QTest::newRow("Portuguese") << QStringLiteral("pt_BR");
     }
 
     void everyText()
