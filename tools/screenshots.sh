@@ -36,9 +36,12 @@ xdotool type --delay 30 "mira"
 xdotool key Tab Tab
 xdotool type --delay 30 "okafor"
 xdotool key Tab
-# June, whatever the language calls it: five entries down from January.
-xdotool key --delay 40 Down Down Down Down Down Tab
-pick "14"
+# 14 June 1987, June whatever the language calls it: five entries down
+# from January. Every language but English writes the day first.
+june() { xdotool key --delay 40 Down Down Down Down Down; }
+if [ "$E2E_LANGUAGE" = en ]; then june; else pick "14"; fi
+xdotool key Tab
+if [ "$E2E_LANGUAGE" = en ]; then pick "14"; else june; fi
 xdotool key Tab
 pick "1987"
 xdotool key Tab # the focus on the button, as just before asking

@@ -136,6 +136,7 @@ LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 start_gemvara
 pid=$!
 wait_for_window "$caption" 30 || fail "no main window on a Spanish desktop"
 type_names
+date_order=dmy # Spanish writes the day first
 pick_date_and_ask 29 noviembre 1999
 wait_for reading_window || fail "no reading window in Spanish for 29 noviembre 1999"
 win=$(reading_window)

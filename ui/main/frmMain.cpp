@@ -13,10 +13,38 @@
 #include "ui/widgets/offerband.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLocale>
 
 #include <limits>
+
+namespace {
+
+// Whether the locale writes a date with the day before the month, as its
+// short date format says ("d/M/yy", not "M/d/yy").
+bool DayBeforeMonth(const QLocale &locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    return format.indexOf(QLatin1Char('d')) < format.indexOf(QLatin1Char('M'));
+}
+
+// The day's list and the month's trade places: the day takes the month's
+// spot, the month ends where the day ended. The Tab order and the order
+// screen readers find them in follow.
+void PutDayFirst(QComboBox *day, QComboBox *month)
+{
+    const QRect dayPlace = day->geometry();
+    const QRect monthPlace = month->geometry();
+    day->move(monthPlace.topLeft());
+    month->move(dayPlace.right() + 1 - monthPlace.width(), monthPlace.y());
+    QWidget *before = month->previousInFocusChain();
+    QWidget::setTabOrder(before, day);
+    QWidget::setTabOrder(day, month);
+    day->stackUnder(month);
+}
+
+} // namespace
 
 frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent)
@@ -91,6 +119,10 @@ void frmMain::Form_Load()
     ui->cboDate->setCurrentIndex(0);
     ui->cboMonth->setCurrentIndex(0);
     ui->cboYear->setCurrentIndex(0);
+    // In the order the reader's language writes a date: month, day, year
+    // in English, day first where the language puts it first.
+    if (DayBeforeMonth(QLocale()))
+        PutDayFirst(ui->cboDate, ui->cboMonth);
 }
 
 void frmMain::applyColours()
