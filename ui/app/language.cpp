@@ -1,5 +1,7 @@
 #include "ui/app/language.h"
 
+#include "ui/app/scriptfaces.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
@@ -84,6 +86,7 @@ QString InstallLanguage(const QStringList &uiLanguages)
     qDeleteAll(std::exchange(Installed(), {}));
     const QLocale locale(chosen);
     QLocale::setDefault(locale);
+    InstallScriptFaces(locale);
     if (chosen == QLatin1String("en"))
         return chosen;
     // Qt's own first, so that the program's words win where both have one.

@@ -27,13 +27,13 @@ qint16 CoBrand_Randomize(frmMain *main)
 
 void SetUpApplication()
 {
-    InstallLanguage();
     QApplication::setWindowIcon(AppIcon());
     // A Wayland shell finds the program's name and icon through this.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.orvanta.GemvaraFree"));
     QApplication::setQuitOnLastWindowClosed(false);
     UseLightLook();
     InstallFontSubstitutes();
+    InstallLanguage();
     InstallEnterPressesButtons();
     InstallAccessibility();
     InstallFixedSizeOnWayland();
