@@ -5,6 +5,7 @@
 #include "platform/weblinks.h"
 #include "ui/main/frmAbout.h"
 #include "ui/main/validation.h"
+#include "ui/widgets/fittext.h"
 #include "ui/widgets/formcolours.h"
 #include "ui/widgets/formsetup.h"
 #include "ui/widgets/linklabel.h"
@@ -65,6 +66,8 @@ frmMain::frmMain(QWidget *parent)
     connect(ui->Label2, &LinkLabel::clicked, this, &OpenFullBrandPage);
     // Top to bottom; only the offer in front takes the focus.
     ChainLinksAfter(ui->cmdNext, {ui->Label61, ui->Label2, ui->lblFullBrand, ui->lblCobrand});
+    // The line about gemstones keeps to its two lines in every script.
+    FitTextToLabel(ui->Label2);
     // The three field captions fit their text exactly.
     for (QLabel *label : {ui->Label1, ui->Label4, ui->Label5})
         label->adjustSize();
