@@ -74,7 +74,7 @@ void Collect(QWidget *window, Texts &texts)
                 std::max(0, w->geometry().bottom() - w->parentWidget()->rect().bottom());
             QRect shown = area;
             shown.setHeight(area.height() - (label->alignment() & Qt::AlignVCenter ? 2 : 1) * cut);
-            const QRect line = metrics.boundingRect(shown, label->alignment(), label->text());
+            const QRect line = metrics.boundingRect(shown, 0, label->text());
             const bool fits = label->wordWrap() ? Wraps(metrics, shown, label->text())
                                                 : line.width() <= area.width()
                                                       && (!label->font().underline()
