@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
 // Reads one built-in JSON file. A file that is missing or does not parse
@@ -20,16 +22,22 @@ QJsonObject LoadObject(const QString &resource)
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-// The built-in texts of the default locale's language (QLocale::setDefault)
-// where the program has them, in a folder of their own; English, at the
-// top, for every other language. Each file is read once.
+// The built-in texts of the default locale (QLocale::setDefault) where the
+// program has them, in a folder named for the locale ("pt_BR") or for its
+// language ("es" for Spanish of Spain); English, at the top, for every
+// other language. Each file is read once.
 const QJsonObject &Texts(const char *file)
 {
     static QHash<QString, QJsonObject> loaded;
-    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
-    QString path = QStringLiteral(":/texts/%1/").arg(language) + QLatin1String(file);
-    if (!QFile::exists(path))
-        path = QStringLiteral(":/texts/") + QLatin1String(file);
+    QString path = QStringLiteral(":/texts/") + QLatin1String(file);
+    for (QString name = QLocale().name(); !name.isEmpty();
+         name.truncate(std::max<qsizetype>(0, name.lastIndexOf(QLatin1Char('_'))))) {
+        const QString own = QStringLiteral(":/texts/%1/").arg(name) + QLatin1String(file);
+        if (QFile::exists(own)) {
+            path = own;
+            break;
+        }
+    }
     auto found = loaded.constFind(path);
     if (found == loaded.constEnd())
         found = loaded.insert(path, LoadObject(path));

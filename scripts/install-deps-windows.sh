@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   qt6-base-dev-tools cmake ninja-build xz-utils ccache
-  wine wine64 nsis zip unzip fonts-lohit-deva
+  wine wine64 nsis zip unzip fonts-noto-ui-core
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
 )
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-lohit-deva
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-ui-core
   libbenchmark-dev
   xvfb xauth xdotool x11-utils xclip openbox imagemagick xdg-utils
   qt6-gtk-platformtheme gnome-themes-extra

@@ -10,8 +10,14 @@ key of the English, one paragraph a text, the reader addressed one way
 throughout ("tú" in Spanish, "आप" in Hindi, "você" in Portuguese) and none
 of that language's stock phrases; the English lengths do not bind it.
 
+The interface's translations (translations/*.ts) say each sentence of a
+message once, quote with the marks their catalogue uses (‘…’, «…», “…”)
+rather than straight ones, and write no Latin "Softwares" in a Devanagari
+sentence.
+
 Lengths count UTF-16 code units, as the program does. Run it after editing
-anything under engine/data/*.json:  python3 tools/check_texts.py [data folder]
+anything under engine/data/*.json or translations/*.ts:
+  python3 tools/check_texts.py [data folder [translations folder]]
 python3 tools/check_texts.py --self-test  checks the checker's own rules.
 """
 import itertools
@@ -19,8 +25,10 @@ import json
 import pathlib
 import re
 import sys
+import xml.etree.ElementTree as ET
 
 DATA = pathlib.Path(__file__).resolve().parent.parent / "engine" / "data"
+TS = pathlib.Path(__file__).resolve().parent.parent / "translations"
 
 LIFE_PATH = {1: 656, 2: 515, 3: 571, 4: 572, 5: 627, 6: 588, 7: 425, 8: 537,
              9: 445, 11: 402, 22: 537}
@@ -144,6 +152,13 @@ TRANSLATIONS = {
                   r"alegrias e tristezas", r"energia positiva", r"devagar e sempre"),
     },
 }
+# Quotation marks: straight ones, standing at a word's edge (an apostrophe
+# inside a word is not one), and the typographic pairs a catalogue may use.
+STRAIGHT_QUOTE = r"(?<!\w)['\"]|['\"](?!\w)"
+TYPOGRAPHIC_QUOTES = "‘’“”«»"
+# The publisher's range is written in the script of the sentence around it.
+LATIN_SOFTWARES = r"\bSoftwares\b"
+DEVANAGARI = r"[\u0900-\u097F]"
 # The texts are written in British English.
 AMERICAN = (
     r"easygoing", r"\bcolor", r"\bcenter", r"\bfavor", r"\bhonor", r"\bjewelry",
@@ -365,7 +380,56 @@ def translation_problems(data):
     return found
 
 
-def check(data):
+def ts_messages(path):
+    """Each finished translation of a Qt Linguist file, by its English
+    source, with its line breaks (stored as <byte value="xd"/>) as breaks."""
+    def text(element):
+        parts = [element.text or ""]
+        for child in element:
+            parts.append("\n" if child.tag == "byte" else "".join(child.itertext()))
+            parts.append(child.tail or "")
+        return "".join(parts)
+    messages = []
+    for message in ET.parse(path).getroot().iter("message"):
+        translation = message.find("translation")
+        if translation is None or translation.get("type") in ("obsolete", "vanished"):
+            continue
+        forms = translation.findall("numerusform") or [translation]
+        messages += [(text(message.find("source")), text(form)) for form in forms]
+    return messages
+
+
+def ts_problems(name, messages, typographic):
+    """One translation file's messages: no sentence said twice in one
+    message, no straight quotes where the catalogue quotes typographically,
+    no Latin "Softwares" in a Devanagari sentence."""
+    found = []
+    for source, text in messages:
+        label = f"{name} '{source[:40]}'"
+        said = [s.strip() for s in re.split(r"(?<=[.!?।])\s+|\n+", text) if s.strip()]
+        for sentence in sorted({s for s in said if said.count(s) > 1}):
+            found.append(f"{label}: says '{sentence}' {said.count(sentence)} times")
+        if typographic and re.search(STRAIGHT_QUOTE, text):
+            found.append(f"{label}: straight quotes where the catalogue uses {typographic}: '{text}'")
+        for sentence in said:
+            if re.search(DEVANAGARI, sentence) and re.search(LATIN_SOFTWARES, sentence):
+                found.append(f"{label}: Latin 'Softwares' in a Devanagari sentence: '{sentence}'")
+    return found
+
+
+def translation_file_problems(data, folder):
+    """Every translations/gemvara_<language>.ts beside its catalogue."""
+    found = []
+    for path in sorted(pathlib.Path(folder).glob("gemvara_*.ts")):
+        language = path.stem[len("gemvara_"):]
+        catalogue = "".join(f.read_text(encoding="utf-8")
+                            for f in sorted((data / language).glob("*.json")))
+        typographic = "".join(c for c in TYPOGRAPHIC_QUOTES if c in catalogue)
+        found += ts_problems(path.name, ts_messages(path), typographic)
+    return found
+
+
+def check(data, translations=TS):
     problems = []
     life = load(data, "lifepath.json")
     for key, length in LIFE_PATH.items():
@@ -410,7 +474,7 @@ def check(data):
     for day in MASTER_DAYS:
         if "master number" not in texts.get(f"birthday {day}", "master number"):
             problems.append(f"birthday {day}: does not name its master number")
-    return problems + translation_problems(data)
+    return problems + translation_problems(data) + translation_file_problems(data, translations)
 
 
 # Rows for --self-test: a number text, and the start of the problem it must
@@ -458,6 +522,15 @@ SELF_TEST_ADDRESS = (
     ("pt_BR", "Isso te ajuda a crescer.", True),
     ("pt_BR", "Até hoje, sua atitude e seus estudos novos ajudam você a crescer.", False),
 )
+# A translated message, the typographic quotes its catalogue uses, and the
+# start of the problem it must give (None: it must pass).
+SELF_TEST_TS = (
+    ("इस सॉफ़्टवेयर का अपडेट उपलब्ध हो सकता है\nक्या आप अपडेट की जाँच करना चाहेंगे?\n"
+     "क्या आप अपडेट की जाँच करना चाहेंगे?", "", "says 'क्या आप अपडेट"),
+    ("ब्योरा \"सहायता\" में देखें।", "‘’", "straight quotes"),
+    ("ब्योरा ‘सहायता’ में देखें। Gemvara's", "‘’", None),
+    ("Orvanta Softwares डाउनलोड करें", "", "Latin 'Softwares'"),
+)
 SELF_TEST_PAIRS = (
     ("You are a visionary with a light.", "Born today, you are a visionary too.",
      "share 'you are a visionary'"),
@@ -491,6 +564,10 @@ def self_test():
         found = bool(re.search(TRANSLATIONS[language]["other address"], text, re.IGNORECASE))
         if found != wanted:
             failures.append(f"{text!r}: other address {found}, wants {wanted}")
+    for text, typographic, wanted in SELF_TEST_TS:
+        found = ts_problems("t.ts", [("source", text)], typographic)
+        if (wanted is None and found) or (wanted and not any(wanted in p for p in found)):
+            failures.append(f"{text!r}: wants {wanted!r}, gives {found}")
     for f in failures:
         print(f)
     print("self-test passed" if not failures else f"self-test: {len(failures)} row(s) failed")
@@ -506,7 +583,8 @@ def main(args):
     if args and args[0].startswith("-"):
         print(f"unknown option {args[0]}; see --help")
         return 2
-    problems = check(pathlib.Path(args[0]) if args else DATA)
+    problems = check(pathlib.Path(args[0]) if args else DATA,
+                     pathlib.Path(args[1]) if len(args) > 1 else TS)
     for p in problems:
         print(p)
     print("all texts in order" if not problems else f"{len(problems)} problem(s)")

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Photographs the real program for the README, in English, Spanish and
-# Hindi: the main window with a name and a date filled in, the reading
-# window that follows on its gemstone page, and the exit screen. Runs on a
-# private Xvfb display with openbox, so it needs no desktop and leaves the
-# user's settings alone.
+# Photographs the real program for the README, in English, Spanish, Hindi
+# and Portuguese: the main window with a name and a date filled in, the
+# reading window that follows on its gemstone page, and the exit screen.
+# Runs on a private Xvfb display with openbox, so it needs no desktop and
+# leaves the user's settings alone.
 #   tools/screenshots.sh [GemvaraFree executable] [output folder]
 # Defaults: build/release/app/GemvaraFree and docs/screenshots. English
-# pictures are main-window.png and so on; the others end in -es and -hi.
+# pictures are main-window.png and so on; the others end in -es, -hi and
+# -pt_BR.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -15,7 +16,7 @@ if [ -z "${E2E_WORK:-}" ]; then
   [ -x "$exe" ] || { echo "no executable at $exe; build first" >&2; exit 1; }
   out=${2:-$root/docs/screenshots}
   mkdir -p "$out"
-  for language in en es hi; do
+  for language in en es hi pt_BR; do
     SCREENSHOT_DIR=$(cd "$out" && pwd) E2E_LANGUAGE=$language \
       bash "$root/tests/e2e/run-under-xvfb.sh" "$0" "$exe"
   done
@@ -35,9 +36,12 @@ xdotool type --delay 30 "mira"
 xdotool key Tab Tab
 xdotool type --delay 30 "okafor"
 xdotool key Tab
-# June, whatever the language calls it: five entries down from January.
-xdotool key --delay 40 Down Down Down Down Down Tab
-pick "14"
+# 14 June 1987, June whatever the language calls it: five entries down
+# from January. Every language but English writes the day first.
+june() { xdotool key --delay 40 Down Down Down Down Down; }
+if [ "$E2E_LANGUAGE" = en ]; then june; else pick "14"; fi
+xdotool key Tab
+if [ "$E2E_LANGUAGE" = en ]; then pick "14"; else june; fi
 xdotool key Tab
 pick "1987"
 xdotool key Tab # the focus on the button, as just before asking

@@ -10,7 +10,8 @@ activate_main() {
 
 # Types the names into a freshly started main window, where the first name
 # has the focus, and moves on to the first date list. Focus order: first,
-# middle, last name, month, day, year, "Get My Gemvara Reading".
+# middle, last name, month, day, year, "Get My Gemvara Reading"; in a
+# language that writes the day first, the day before the month.
 type_names() {
   activate_main
   xdotool type --delay 20 "mira"
@@ -19,19 +20,29 @@ type_names() {
   xdotool key Tab
 }
 
-# Picks the date in the three lists, starting with the month list focused,
-# and presses the button.
+# Picks the date in the three lists, starting with the first of them
+# focused, and presses the button. The lists come as the language writes a
+# date: month, day, year in English; date_order=dmy for a language that
+# writes the day first.
+date_order=mdy
 pick_date_and_ask() {
   local day=$1 month=$2 year=$3
-  pick "$month"
-  xdotool key Tab
-  pick "$day"
+  if [ "$date_order" = dmy ]; then
+    pick "$day"
+    xdotool key Tab
+    pick "$month"
+  else
+    pick "$month"
+    xdotool key Tab
+    pick "$day"
+  fi
   xdotool key Tab
   pick "$year"
   xdotool key Tab space
 }
 
-# After Back the button still has the focus: step back to the month list.
+# After Back the button still has the focus: step back to the first date
+# list.
 ask_again() {
   activate_main
   xdotool key shift+Tab shift+Tab shift+Tab

@@ -21,7 +21,7 @@ exe=$(find "$app" -name GemvaraFree.exe)
 folder=$(dirname "$exe")
 for f in Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll imageformats/qjpeg.dll \
          styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
-         translations/qtbase_es.qm; do
+         translations/qtbase_es.qm translations/qtbase_pt_BR.qm; do
   [ -f "$folder/$f" ] || fail "the ZIP has no $f beside the program"
 done
 pass "the ZIP holds the program, Qt's DLLs, plugins and translations and the compiler's runtime"
@@ -142,6 +142,7 @@ LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 start_gemvara
 pid=$!
 wait_for_window "$caption" 30 || fail "no main window on a Spanish desktop"
 type_names
+date_order=dmy # Spanish writes the day first
 pick_date_and_ask 29 noviembre 1999
 wait_for reading_window || fail "no reading window in Spanish for 29 noviembre 1999"
 win=$(reading_window)

@@ -1,10 +1,13 @@
 #include "ui/app/language.h"
 
+#include "ui/app/scriptfaces.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -36,13 +39,14 @@ QList<QTranslator *> &Installed()
     return installed;
 }
 
-// Installs the translation of `name` (as "qtbase") into `language` from
-// the first of `folders` that has it.
-void Install(const QString &name, const QString &language, const QStringList &folders)
+// Installs the translation `name` ("qtbase") for `locale` from the first of
+// `folders` that has it: the locale's full name first ("qtbase_pt_BR"),
+// then its language alone ("qtbase_es" for Spanish of Spain).
+void Install(const QString &name, const QLocale &locale, const QStringList &folders)
 {
     auto *translator = new QTranslator(qApp);
     for (const QString &folder : folders) {
-        if (translator->load(name + QLatin1Char('_') + language, folder)) {
+        if (translator->load(locale, name, QStringLiteral("_"), folder)) {
             QCoreApplication::installTranslator(translator);
             Installed().append(translator);
             return;
@@ -51,28 +55,45 @@ void Install(const QString &name, const QString &language, const QStringList &fo
     delete translator;
 }
 
+// The program's own translation for the desktop's language `name`: by the
+// locale's full name ("pt_BR"), else by its language ("es" for "es_MX");
+// empty where the program has none. A language is thus only a .ts file
+// added to the build.
+QString TranslationFor(const QString &name)
+{
+    QString candidate = QLocale(name).name();
+    while (!candidate.isEmpty()) {
+        if (QFile::exists(QStringLiteral(":/i18n/gemvara_%1.qm").arg(candidate)))
+            return candidate;
+        candidate.truncate(std::max<qsizetype>(0, candidate.lastIndexOf(QLatin1Char('_'))));
+    }
+    return {};
+}
+
 } // namespace
 
 QString InstallLanguage(const QStringList &uiLanguages)
 {
     QString chosen = QStringLiteral("en");
     for (const QString &name : uiLanguages) {
-        const QString language = QLocale(name).name().section(QLatin1Char('_'), 0, 0);
-        if (language == QLatin1String("en")
-            || QFile::exists(QStringLiteral(":/i18n/gemvara_%1.qm").arg(language))) {
-            chosen = language;
+        if (QLocale(name).language() == QLocale::English)
+            break;
+        if (const QString translation = TranslationFor(name); !translation.isEmpty()) {
+            chosen = translation;
             break;
         }
     }
     qDeleteAll(std::exchange(Installed(), {}));
-    QLocale::setDefault(QLocale(chosen));
+    const QLocale locale(chosen);
+    QLocale::setDefault(locale);
+    InstallScriptFaces(locale);
     if (chosen == QLatin1String("en"))
         return chosen;
     // Qt's own first, so that the program's words win where both have one.
     // The Windows packages carry Qt's beside the program.
-    Install(QStringLiteral("qtbase"), chosen,
+    Install(QStringLiteral("qtbase"), locale,
             {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
              QCoreApplication::applicationDirPath() + QStringLiteral("/translations")});
-    Install(QStringLiteral("gemvara"), chosen, {QStringLiteral(":/i18n")});
+    Install(QStringLiteral("gemvara"), locale, {QStringLiteral(":/i18n")});
     return chosen;
 }

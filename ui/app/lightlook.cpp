@@ -2,9 +2,14 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QStyleFactory>
+#include <QStyleOptionGroupBox>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace {
 
@@ -24,6 +29,35 @@ public:
         if (hint == SH_DialogButtonLayout)
             return QDialogButtonBox::WinLayout;
         return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                         const QWidget *widget) const override
+    {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control == CC_GroupBox && part == SC_GroupBoxLabel && widget)
+            if (const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option))
+                rect.translate(0, TitleDrop(box->text, widget->font(), rect.top()));
+        return rect;
+    }
+
+private:
+    // How far a group box's title, whose line starts at `top`, must come
+    // down so that none of its ink rises past the box's edge, where it
+    // would be cut off: some faces draw Devanagari's vowel signs above the
+    // ascent they give the line (Lohit Devanagari by a pixel or two).
+    static int TitleDrop(QString title, const QFont &font, int top)
+    {
+        title.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        if (title.isEmpty())
+            return 0;
+        QTextLayout layout(title, font);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const qreal inkTop =
+            top + line.ascent() + QFontMetricsF(font).tightBoundingRect(title).top();
+        return inkTop < 0 ? qCeil(-inkTop) : 0;
     }
 };
 

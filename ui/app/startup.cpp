@@ -30,13 +30,13 @@ void SetUpApplication()
     // so a date stored before they were set is found.
     QCoreApplication::setOrganizationName(QStringLiteral("GemvaraFree"));
     QCoreApplication::setApplicationName(QStringLiteral("GemvaraFree"));
-    InstallLanguage();
     QApplication::setWindowIcon(AppIcon());
     // A Wayland shell finds the program's name and icon through this.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.orvanta.GemvaraFree"));
     QApplication::setQuitOnLastWindowClosed(false);
     UseLightLook();
     InstallFontSubstitutes();
+    InstallLanguage();
     InstallEnterPressesButtons();
     InstallAccessibility();
     InstallFixedSizeOnWayland();

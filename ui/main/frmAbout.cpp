@@ -36,9 +36,11 @@ frmAbout::frmAbout(QWidget *parent)
     ui->Label2->setText(QStringLiteral(GEMVARA_CAPTION));
     ui->Label1->setText(AboutDescription());
     ui->lblHomePage->setText(tr("Click here to visit %1").arg(ForumSite()));
-    // The description and the site's address come from elsewhere.
+    // The description and the site's address come from elsewhere; the
+    // offer's underline needs its line's full height.
     FitTextToLabel(ui->Label1);
     FitTextToLabel(ui->lblHomePage);
+    FitTextToLabel(ui->lblCobrand);
 
     connect(ui->lblHomePage, &LinkLabel::clicked, this, [] { OpenHomePage(); });
     // The details of the offer in Label3, not co-branding.

@@ -5,6 +5,7 @@
 #include "platform/weblinks.h"
 #include "ui/main/frmAbout.h"
 #include "ui/main/validation.h"
+#include "ui/widgets/fittext.h"
 #include "ui/widgets/formcolours.h"
 #include "ui/widgets/formsetup.h"
 #include "ui/widgets/linklabel.h"
@@ -13,10 +14,38 @@
 #include "ui/widgets/offerband.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLocale>
 
 #include <limits>
+
+namespace {
+
+// Whether the locale writes a date with the day before the month, as its
+// short date format says ("d/M/yy", not "M/d/yy").
+bool DayBeforeMonth(const QLocale &locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    return format.indexOf(QLatin1Char('d')) < format.indexOf(QLatin1Char('M'));
+}
+
+// The day's list and the month's trade places: the day takes the month's
+// spot, the month ends where the day ended. The Tab order and the order
+// screen readers find them in follow.
+void PutDayFirst(QComboBox *day, QComboBox *month)
+{
+    const QRect dayPlace = day->geometry();
+    const QRect monthPlace = month->geometry();
+    day->move(monthPlace.topLeft());
+    month->move(dayPlace.right() + 1 - monthPlace.width(), monthPlace.y());
+    QWidget *before = month->previousInFocusChain();
+    QWidget::setTabOrder(before, day);
+    QWidget::setTabOrder(day, month);
+    day->stackUnder(month);
+}
+
+} // namespace
 
 frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent)
@@ -37,6 +66,8 @@ frmMain::frmMain(QWidget *parent)
     connect(ui->Label2, &LinkLabel::clicked, this, &OpenFullBrandPage);
     // Top to bottom; only the offer in front takes the focus.
     ChainLinksAfter(ui->cmdNext, {ui->Label61, ui->Label2, ui->lblFullBrand, ui->lblCobrand});
+    // The line about gemstones keeps to its two lines in every script.
+    FitTextToLabel(ui->Label2);
     // The three field captions fit their text exactly.
     for (QLabel *label : {ui->Label1, ui->Label4, ui->Label5})
         label->adjustSize();
@@ -91,6 +122,10 @@ void frmMain::Form_Load()
     ui->cboDate->setCurrentIndex(0);
     ui->cboMonth->setCurrentIndex(0);
     ui->cboYear->setCurrentIndex(0);
+    // In the order the reader's language writes a date: month, day, year
+    // in English, day first where the language puts it first.
+    if (DayBeforeMonth(QLocale()))
+        PutDayFirst(ui->cboDate, ui->cboMonth);
 }
 
 void frmMain::applyColours()

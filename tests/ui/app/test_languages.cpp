@@ -69,9 +69,16 @@ void Collect(QWidget *window, Texts &texts)
         if (onScreen && !w->accessibleDescription().isEmpty())
             texts[name + QStringLiteral(" description")] = {w->accessibleDescription()};
         if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty()) {
-            const bool fits = label->wordWrap()
-                                  ? Wraps(metrics, area, label->text())
-                                  : metrics.horizontalAdvance(label->text()) <= area.width();
+            // Lines, and their underlines, where the parent still shows them.
+            const int cut =
+                std::max(0, w->geometry().bottom() - w->parentWidget()->rect().bottom());
+            QRect shown = area;
+            shown.setHeight(area.height() - (label->alignment() & Qt::AlignVCenter ? 2 : 1) * cut);
+            const QRect line = metrics.boundingRect(shown, 0, label->text());
+            const bool fits = label->wordWrap() ? Wraps(metrics, shown, label->text())
+                                                : line.width() <= area.width()
+                                                      && (!label->font().underline()
+                                                          || line.height() <= shown.height());
             texts[name] = {label->text(), fits, label->font().pointSizeF()};
         } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
             QStyleOptionButton option;
@@ -226,6 +233,7 @@ private slots:
         QTest::newRow("English") << QStringLiteral("en");
         QTest::newRow("Spanish") << QStringLiteral("es");
         QTest::newRow("Hindi") << QStringLiteral("hi");
+        QTest::newRow("Portuguese") << QStringLiteral("pt_BR");
     }
 
     void everyText()

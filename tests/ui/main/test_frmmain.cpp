@@ -48,6 +48,7 @@ private slots:
     void fullBrandInFrontAtCreation();
     void listsFilledAndFirstSelected();
     void listsCannotBeEdited();
+    void startsWithFocusAndTabOrder_data();
     void startsWithFocusAndTabOrder();
     void exitButtonOutOfReach();
 
@@ -355,16 +356,46 @@ void TestFrmMain::listsCannotBeEdited()
     }
 }
 
+void TestFrmMain::startsWithFocusAndTabOrder_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("dates"); // the date lists, left to right
+    QTest::newRow("English: month, day, year")
+        << QStringLiteral("en_US")
+        << QStringList{QStringLiteral("cboMonth"), QStringLiteral("cboDate")};
+    QTest::newRow("Portuguese: day, month, year")
+        << QStringLiteral("pt_BR")
+        << QStringList{QStringLiteral("cboDate"), QStringLiteral("cboMonth")};
+}
+
 void TestFrmMain::startsWithFocusAndTabOrder()
 {
+    QFETCH(QString, locale);
+    QFETCH(QStringList, dates);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    DeleteAllWindows();
+    m_main = m_navigator->openMain();
+    QLocale::setDefault(before);
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+
+    // The two lists share the spots of the form's month and day lists,
+    // and screen readers find them in the order they are shown.
+    auto *first = findControl<QComboBox>(qPrintable(dates[0]));
+    auto *second = findControl<QComboBox>(qPrintable(dates[1]));
+    QCOMPARE(first->x(), 8);
+    QCOMPARE(second->geometry().right(), 168);
+    const QObjectList inFrame = first->parentWidget()->children();
+    QVERIFY(inFrame.indexOf(first) < inFrame.indexOf(second));
+
     QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(m_main, "txtFirstName"));
     // The links follow the form's own order, top to bottom; of the two
     // offers only the one in front is a stop.
-    const QStringList order{QStringLiteral("txtMiddleName"), QStringLiteral("txtLastName"),
-                            QStringLiteral("cboMonth"),      QStringLiteral("cboDate"),
-                            QStringLiteral("cboYear"),       QStringLiteral("cmdNext"),
-                            QStringLiteral("Label61"),       QStringLiteral("Label2"),
-                            QStringLiteral("lblFullBrand"),  QStringLiteral("txtFirstName")};
+    const QStringList order =
+        QStringList{QStringLiteral("txtMiddleName"), QStringLiteral("txtLastName")} + dates
+        + QStringList{QStringLiteral("cboYear"),      QStringLiteral("cmdNext"),
+                      QStringLiteral("Label61"),      QStringLiteral("Label2"),
+                      QStringLiteral("lblFullBrand"), QStringLiteral("txtFirstName")};
     for (const QString &name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), name);
