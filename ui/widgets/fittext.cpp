@@ -1,5 +1,6 @@
 #include "ui/widgets/fittext.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QStyle>
 #include <QTextDocument>
@@ -122,9 +123,7 @@ private:
     std::unique_ptr<QTextDocument> m_document;
 };
 
-} // namespace
-
-void FitTextToLabel(QLabel *label)
+void Fit(QLabel *label)
 {
     if (label->text().isEmpty())
         return;
@@ -143,4 +142,38 @@ void FitTextToLabel(QLabel *label)
     }
     if (points < before)
         label->setFont(font);
+}
+
+// Fits a hidden label when it is first shown, not while its window is
+// built: the exit screen is built long before anyone sees it, and the offer
+// behind the other may never be seen.
+class FitWhenShown : public QObject
+{
+public:
+    explicit FitWhenShown(QLabel *label)
+        : QObject(label)
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            Fit(static_cast<QLabel *>(watched));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void FitTextToLabel(QLabel *label)
+{
+    if (label->isVisible())
+        Fit(label);
+    else
+        new FitWhenShown(label);
 }

@@ -6,5 +6,6 @@ class QLabel;
 // or a translation may run wider. Shrinks the label's font in small steps
 // until its text fits (on one line its width, word-wrapped its height),
 // but never below 7 pt, the smallest size that stays readable. A text that
-// fits is left alone. Call after the text is set.
+// fits is left alone. Call after the text is set; a hidden label is fitted
+// when it is first shown.
 void FitTextToLabel(QLabel *label);

@@ -124,9 +124,11 @@ void Collect(QWidget *window, Texts &texts, const QHash<QLabel *, double> &made)
         if (onScreen && !w->accessibleDescription().isEmpty())
             texts[name + QStringLiteral(" description")] = {w->accessibleDescription()};
         if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty()) {
-            const bool fits = label->wordWrap()
-                                  ? Wraps(metrics, area, label->text())
-                                  : metrics.horizontalAdvance(label->text()) <= area.width();
+            // The offer behind the other is fitted once it comes in front.
+            const bool fits =
+                label->isHidden()
+                || (label->wordWrap() ? Wraps(metrics, area, label->text())
+                                      : metrics.horizontalAdvance(label->text()) <= area.width());
             texts[name] = {label->text(), fits, label->font().pointSizeF(),
                            label->isVisible() ? Misfit(label, made.value(label)) : QString()};
         } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
@@ -240,7 +242,14 @@ Texts Everything(const QString &language)
         QHash<QLabel *, double> made;
         for (QLabel *label : form->findChildren<QLabel *>())
             made[label] = label->font().pointSizeF();
+        // Labels are fitted as they are shown: the window, and each page.
         form->show();
+        if (auto *tabs = form->findChild<QTabWidget *>()) {
+            const int current = tabs->currentIndex();
+            for (int i = 0; i < tabs->count(); ++i)
+                tabs->setCurrentIndex(i);
+            tabs->setCurrentIndex(current);
+        }
         Texts own;
         Collect(form, own, made);
         for (auto it = own.cbegin(); it != own.cend(); ++it)
