@@ -1,6 +1,7 @@
 #include "ui/widgets/fittext.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QLabel>
 #include <QStyle>
 #include <QTextDocument>
@@ -123,25 +124,54 @@ private:
     std::unique_ptr<QTextDocument> m_document;
 };
 
-void Fit(QLabel *label)
+// The size the label's text fits at, from its font's size down.
+double FittedSize(const QLabel *label)
 {
-    if (label->text().isEmpty())
-        return;
     QFont font = label->font();
     double points = font.pointSizeF();
     const TextMeasure measure(label);
     // A pixel-sized font is not one of the forms' fonts.
     if (points <= 0 || measure.fits(font))
-        return;
-    const double before = points;
+        return points;
     while (points - StepPoints >= SmallestPoints) {
         points -= StepPoints;
         font.setPointSizeF(points);
         if (measure.fits(font))
             break;
     }
-    if (points < before)
+    return points;
+}
+
+// All that FittedSize depends on.
+QString Situation(const QLabel *label)
+{
+    const QMargins margins = label->contentsMargins();
+    QString key = label->font().toString() + QChar(0) + label->text() + QChar(0);
+    for (const int value :
+         {label->width(), label->height(), label->logicalDpiY(), int(label->wordWrap()),
+          int(label->alignment()), int(label->textFormat()), int(label->focusPolicy()),
+          int(label->textInteractionFlags()), label->margin(), label->indent(), label->frameWidth(),
+          margins.left(), margins.top(), margins.right(), margins.bottom()})
+        key += QString::number(value) + QLatin1Char(' ');
+    return key;
+}
+
+void Fit(QLabel *label)
+{
+    if (label->text().isEmpty())
+        return;
+    // Every reading opens a new window with the same labels: each is laid
+    // out once in the process, not once a window.
+    static QHash<QString, double> fitted;
+    const QString situation = Situation(label);
+    auto found = fitted.constFind(situation);
+    if (found == fitted.cend())
+        found = fitted.insert(situation, FittedSize(label));
+    QFont font = label->font();
+    if (*found < font.pointSizeF()) {
+        font.setPointSizeF(*found);
         label->setFont(font);
+    }
 }
 
 // Fits a hidden label when it is first shown, not while its window is
