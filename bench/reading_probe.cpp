@@ -7,6 +7,10 @@
 // first (cold) reading apart and the median of the rest. Needs a display;
 // run it with a throw-away HOME and XDG_RUNTIME_DIR.
 //
+// Under valgrind --tool=callgrind --collect-atstart=no, only the warm
+// readings are counted, each from the click to the window painted: the
+// instructions collected divided by readings - 1 are one warm reading's.
+//
 //   reading_probe [readings]
 #include "ui/app/startup.h"
 #include "ui/main/frmMain.h"
@@ -18,6 +22,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_TOGGLE_COLLECT
+#endif
 
 #ifdef GEMVARA_BENCH_XCB
 #include <QGuiApplication>
@@ -139,6 +149,9 @@ int main(int argc, char *argv[])
 
         watcher.kind = &frmDisplay::staticMetaObject;
         watcher.painted = false;
+        const bool warm = i > 0;
+        if (warm)
+            CALLGRIND_TOGGLE_COLLECT;
         QElapsedTimer timer;
         timer.start();
         QTest::mouseClick(next, Qt::LeftButton);
@@ -148,6 +161,8 @@ int main(int argc, char *argv[])
         }
         RoundTrip();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (warm)
+            CALLGRIND_TOGGLE_COLLECT;
 
         auto *display = qobject_cast<frmDisplay *>(QApplication::activeWindow());
         if (!display) {

@@ -6,8 +6,12 @@
 #   - start-up to the first paint of the main window, Gemvara against a bare
 #     Qt Widgets program with one empty window of the same size and against
 #     the same with one line of text (the price of showing any text at all);
-#   - a reading: from the click on Next to the reading window painted.
-# Figures vary with the load of the machine; run it on a quiet one.
+#   - a reading: from the click on Next to the reading window painted;
+#   - instructions (valgrind's callgrind), which the load of the machine does
+#     not change: to the first paint, Gemvara against the window with one
+#     line of text, and for a warm reading, in English, Spanish and Hindi,
+#     each with its target.
+# Times vary with the load of the machine; run it on a quiet one.
 #   scripts/bench.sh [start-up runs] [readings]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +19,7 @@ runs=${1:-31}
 readings=${2:-101}
 
 bash scripts/install-deps.sh
+bash scripts/apt-install-missing.sh valgrind
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DGEMVARA_BUILD_TESTS=OFF -DGEMVARA_BUILD_TOOLS=OFF -DGEMVARA_BUILD_BENCH=ON
 cmake --build build/bench --target bench_engine startup_bench gemvara_probe bare_probe \
@@ -50,3 +55,37 @@ echo "== start-up"
 echo
 echo "== reading"
 "$bench/reading_probe" "$readings"
+
+# The instructions of one run under callgrind, of the main process alone: Qt's
+# D-Bus autolaunch forks a child, which would report the parent's count too.
+instructions() {
+  valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.%p" "$@" \
+    >/dev/null 2>"$work/callgrind.log" &
+  local pid=$!
+  wait "$pid"
+  sed -n "s/^==$pid== Collected : //p" "$work/callgrind.log"
+}
+millions() { awk -v n="$1" 'BEGIN { printf "%.1f M", n / 1e6 }'; }
+# The median of three runs: where the co-brand draw puts the other offer
+# in front, that one is fitted and drawn as well.
+median3() { printf '%s\n' "$("$@")" "$("$@")" "$("$@")" | sort -n | sed -n 2p; }
+
+echo
+echo "== instructions (callgrind)"
+warm=5
+printf '%-8s %14s %10s %6s %8s %14s %8s\n' "" "first paint" "one label" ratio target \
+  "warm reading" target
+for language in en:English:1.55:28 es:Spanish:1.55: hi:Hindi:1.95:50; do
+  IFS=: read -r code name ratioTarget readingTarget <<<"$language"
+  gemvara=$(LANGUAGE=$code median3 instructions "$bench/gemvara_probe")
+  label=$(LANGUAGE=$code instructions "$bench/label_probe")
+  reading=-
+  if [ -n "$readingTarget" ]; then
+    reading=$(LANGUAGE=$code instructions --collect-atstart=no "$bench/reading_probe" $((warm + 1)))
+    reading=$(millions $((reading / warm)))
+    readingTarget="<= $readingTarget M"
+  fi
+  printf '%-8s %14s %10s %6s %8s %14s %8s\n' "$name" "$(millions "$gemvara")" \
+    "$(millions "$label")" "$(awk -v a="$gemvara" -v b="$label" 'BEGIN { printf "%.2f", a / b }')" \
+    "<= $ratioTarget" "$reading" "${readingTarget:--}"
+done

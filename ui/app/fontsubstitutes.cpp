@@ -1,21 +1,16 @@
 #include "ui/app/fontsubstitutes.h"
 
-#include <QFont>
+#include "ui/widgets/formfonts.h"
+
 #include <QFontDatabase>
+#include <QFontInfo>
 
 void InstallFontSubstitutes()
 {
-    // A substitute is only tried when the family itself is not installed, so
-    // there is no need to ask first: asking loads the whole font database
-    // and resolves aliases before the first window is even built.
-    const QString sans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    // Where the desktop names no font, the system font is Qt's generic
-    // "Sans Serif", a name its fontconfig database lists but cannot load by
-    // itself. As a substitute it is tried and dropped every time, and the
-    // missing family goes to fontconfig's own choice for it all the same;
-    // all it adds is a fallback query and a failed load per font.
-    if (sans.compare(QLatin1String("Sans Serif"), Qt::CaseInsensitive) == 0)
-        return;
-    for (const QString &family : {QStringLiteral("Verdana"), QStringLiteral("MS Sans Serif")})
-        QFont::insertSubstitution(family, sans);
+    // The desktop's sans font. Where the desktop names none, the system
+    // font is Qt's generic "Sans Serif", which loads nothing by itself:
+    // resolved, it is the family fontconfig picks for sans text, and so
+    // the one Qt falls back to for a missing sans family such as Verdana.
+    SetMissingFamilyStandIn(
+        QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family());
 }

@@ -1,31 +1,52 @@
 #include "ui/widgets/formfonts.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QStringList>
 #include <QVariant>
 #include <QWidget>
 
 namespace {
 
-void ApplyOne(QWidget *widget)
+QString &StandIn()
 {
-    const QVariant size = widget->property("pointSizeF");
-    if (!size.isValid())
-        return;
-    bool ok = false;
-    const double points = size.toDouble(&ok);
-    if (!ok || points <= 0)
-        return;
+    static QString family;
+    return family;
+}
+
+// installed: the system's families, or none where no stand-in is named.
+void ApplyOne(QWidget *widget, const QStringList &installed)
+{
     QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
+    bool changed = false;
+    if (!installed.isEmpty() && widget->testAttribute(Qt::WA_SetFont)
+        && !installed.contains(font.family(), Qt::CaseInsensitive)) {
+        font.setFamily(StandIn());
+        changed = true;
+    }
+    const QVariant size = widget->property("pointSizeF");
+    bool ok = false;
+    const double points = size.isValid() ? size.toDouble(&ok) : 0;
+    if (ok && points > 0) {
+        font.setPointSizeF(points);
+        changed = true;
+    }
+    if (changed)
+        widget->setFont(font);
 }
 
 } // namespace
 
 void ApplyFormFonts(QWidget *form)
 {
-    ApplyOne(form);
+    const QStringList installed = StandIn().isEmpty() ? QStringList() : QFontDatabase::families();
+    ApplyOne(form, installed);
     const auto children = form->findChildren<QWidget *>();
     for (QWidget *child : children)
-        ApplyOne(child);
+        ApplyOne(child, installed);
+}
+
+void SetMissingFamilyStandIn(const QString &family)
+{
+    StandIn() = family;
 }

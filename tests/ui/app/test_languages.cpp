@@ -1,6 +1,7 @@
 // Every window and message in each language the program speaks: nothing is
 // left in English but names and addresses, and every text fits its control
-// at a readable size, English included.
+// at a readable size, English included, at the size that QLabel's own size
+// hints decide.
 
 #include "engine/reading.h"
 #include "platform/updatereminder.h"
@@ -11,12 +12,14 @@
 #include "ui/main/frmMain.h"
 #include "ui/main/validation.h"
 #include "ui/reading/frmDisplay.h"
+#include "ui/widgets/fittext.h"
 
 #include "tests/support/testmain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -28,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -38,7 +42,8 @@ struct Shown
 {
     QString text;
     bool fits = true;
-    double points = 0; // the font's size, 0 where it is not fitted
+    double points = 0;          // the font's size, 0 where it is not fitted
+    QString misfit = QString(); // where the fit and QLabel's own size hints part
 };
 using Texts = QMap<QString, Shown>;
 
@@ -48,12 +53,75 @@ bool Wraps(const QFontMetrics &metrics, const QRect &area, const QString &text, 
     return needed.height() <= area.height() && needed.width() <= area.width();
 }
 
+// What a label's parent cuts off below it, twice that where the text is
+// centred: its lines must stay clear of it.
+int Cut(const QLabel *label)
+{
+    const int cut =
+        std::max(0, label->geometry().bottom() - label->parentWidget()->rect().bottom());
+    return (label->alignment() & Qt::AlignVCenter ? 2 : 1) * cut;
+}
+
+// The size the fit decided by asking the label's own size hints at every
+// quarter point down from the form's size, before it laid the text out
+// once: the first at which the text fits, but not below 7 pt.
+double HintedSize(QLabel *label, double from)
+{
+    const auto fits = [label] {
+        const int room = label->height() - Cut(label);
+        if (label->wordWrap())
+            return label->heightForWidth(label->width()) <= room
+                   && label->minimumSizeHint().width() <= label->width();
+        const QSize needed = label->sizeHint();
+        return needed.width() <= label->width()
+               && (!label->font().underline() || needed.height() <= room);
+    };
+    QFont font = label->font();
+    double points = from;
+    for (;; points -= 0.25) {
+        font.setPointSizeF(points);
+        label->setFont(font);
+        if (fits() || points - 0.25 < 7)
+            break;
+    }
+    return points;
+}
+
+// Where fitting the shown label from its form's size ends elsewhere than
+// its own size hints decide: at its size, and squeezed to three quarters
+// of it, where the text must shrink.
+QString Misfit(QLabel *label, double from)
+{
+    const QFont shown = label->font();
+    const QRect place = label->geometry();
+    QStringList found;
+    for (const QSize size : {place.size(), place.size() * 3 / 4}) {
+        label->resize(size);
+        QFont font = shown;
+        font.setPointSizeF(from);
+        label->setFont(font);
+        FitTextToLabel(label);
+        const double fitted = label->font().pointSizeF();
+        const double hinted = HintedSize(label, from);
+        if (fitted != hinted)
+            found << QStringLiteral("fitted %1 pt in %2 x %3, its hints %4 pt")
+                         .arg(fitted)
+                         .arg(size.width())
+                         .arg(size.height())
+                         .arg(hinted);
+    }
+    label->setGeometry(place);
+    label->setFont(shown);
+    return found.join(QLatin1String(", "));
+}
+
 QString Plain(QString text)
 {
     return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
 }
 
-void Collect(QWidget *window, Texts &texts)
+// made: each label's size as its form made it, before it was shown.
+void Collect(QWidget *window, Texts &texts, const QHash<QLabel *, double> &made)
 {
     texts[QStringLiteral("title")] = {window->windowTitle()};
     const auto widgets = window->findChildren<QWidget *>();
@@ -69,17 +137,18 @@ void Collect(QWidget *window, Texts &texts)
         if (onScreen && !w->accessibleDescription().isEmpty())
             texts[name + QStringLiteral(" description")] = {w->accessibleDescription()};
         if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty()) {
-            // Lines, and their underlines, where the parent still shows them.
-            const int cut =
-                std::max(0, w->geometry().bottom() - w->parentWidget()->rect().bottom());
+            // Lines, and their underlines, where the parent still shows them;
+            // the offer behind the other is fitted once it comes in front.
             QRect shown = area;
-            shown.setHeight(area.height() - (label->alignment() & Qt::AlignVCenter ? 2 : 1) * cut);
+            shown.setHeight(area.height() - Cut(label));
             const QRect line = metrics.boundingRect(shown, 0, label->text());
-            const bool fits = label->wordWrap() ? Wraps(metrics, shown, label->text())
-                                                : line.width() <= area.width()
-                                                      && (!label->font().underline()
-                                                          || line.height() <= shown.height());
-            texts[name] = {label->text(), fits, label->font().pointSizeF()};
+            const bool fits = label->isHidden()
+                              || (label->wordWrap() ? Wraps(metrics, shown, label->text())
+                                                    : line.width() <= area.width()
+                                                          && (!label->font().underline()
+                                                              || line.height() <= shown.height()));
+            texts[name] = {label->text(), fits, label->font().pointSizeF(),
+                           label->isVisible() ? Misfit(label, made.value(label)) : QString()};
         } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
             QStyleOptionButton option;
             option.initFrom(check);
@@ -188,8 +257,19 @@ Texts Everything(const QString &language)
     InstallLanguage({language});
     Texts texts;
     const auto add = [&texts](const char *window, QWidget *form) {
+        QHash<QLabel *, double> made;
+        for (QLabel *label : form->findChildren<QLabel *>())
+            made[label] = label->font().pointSizeF();
+        // Labels are fitted as they are shown: the window, and each page.
+        form->show();
+        if (auto *tabs = form->findChild<QTabWidget *>()) {
+            const int current = tabs->currentIndex();
+            for (int i = 0; i < tabs->count(); ++i)
+                tabs->setCurrentIndex(i);
+            tabs->setCurrentIndex(current);
+        }
         Texts own;
-        Collect(form, own);
+        Collect(form, own, made);
         for (auto it = own.cbegin(); it != own.cend(); ++it)
             texts[QLatin1String(window) + QLatin1Char(' ') + it.key()] = it.value();
     };
@@ -197,7 +277,6 @@ Texts Everything(const QString &language)
     add("main", main.get());
     const std::unique_ptr<frmDisplay> reading(new frmDisplay);
     reading->showReading(ComputeReading(QStringLiteral("29"), 11, QStringLiteral("1999")));
-    reading->show();
     add("reading", reading.get());
     const std::unique_ptr<frmAbout> about(new frmAbout);
     add("about", about.get());
@@ -248,6 +327,8 @@ private slots:
                 faults << QStringLiteral("does not fit: %1: %2").arg(it.key(), shown.text);
             if (shown.points > 0 && shown.points < 7)
                 faults << QStringLiteral("%1 pt: %2").arg(shown.points).arg(it.key());
+            if (!shown.misfit.isEmpty())
+                faults << QStringLiteral("%1: %2").arg(it.key(), shown.misfit);
             // Devanagari leaves no room for a Latin word but the program's own
             // name or an address: the maker's name is written in Devanagari.
             static const QRegularExpression address(QStringLiteral("https?://\\S+")),

@@ -84,6 +84,9 @@ private slots:
         label.setFixedSize(size);
 
         FitTextToLabel(&label);
+        // A hidden label is fitted when it is first shown.
+        QCOMPARE(label.font().pointSizeF(), 9.0);
+        label.show();
         const double points = label.font().pointSizeF();
         QCOMPARE(points < 9, shrinks);
         QCOMPARE(Fits(label), fitsAfter);
