@@ -167,10 +167,10 @@ QString Situation(const QLabel *label)
     QString key = label->font().toString() + QChar(0) + label->text() + QChar(0);
     for (const int value :
          {label->width(), label->height(), RoomHeight(label), label->logicalDpiY(),
-         int(label->wordWrap()),
-          int(label->alignment()), int(label->textFormat()), int(label->focusPolicy()),
-          int(label->textInteractionFlags()), label->margin(), label->indent(), label->frameWidth(),
-          margins.left(), margins.top(), margins.right(), margins.bottom()})
+          int(label->wordWrap()), int(label->alignment()), int(label->textFormat()),
+          int(label->focusPolicy()), int(label->textInteractionFlags()), label->margin(),
+          label->indent(), label->frameWidth(), margins.left(), margins.top(), margins.right(),
+          margins.bottom()})
         key += QString::number(value) + QLatin1Char(' ');
     return key;
 }
