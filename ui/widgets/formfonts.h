@@ -14,3 +14,8 @@ void ApplyFormFonts(QWidget *form);
 // script it meets, and lands on the same sans font each time. Names that
 // font once, resolved, for ApplyFormFonts to ask for instead.
 void SetMissingFamilyStandIn(const QString &family);
+
+// The family that a form's font naming `family` is drawn in: the family
+// itself where the system has it (or no stand-in is named), else the
+// stand-in.
+QString FormFamily(const QString &family);
