@@ -1,5 +1,7 @@
 #include "ui/widgets/fittext.h"
 
+#include "ui/widgets/labeldocument.h"
+
 #include <QEvent>
 #include <QHash>
 #include <QLabel>
@@ -46,7 +48,7 @@ public:
                               || (label->textInteractionFlags()
                                   & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard));
         if (document)
-            setUpDocument(format);
+            m_document = LabelDocument(label, format);
         m_align = QStyle::visualAlignment(
             m_document ? m_document->defaultTextOption().textDirection()
                        : (label->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight),
@@ -98,24 +100,6 @@ public:
     }
 
 private:
-    // As QLabel sets up the document it keeps its text in.
-    void setUpDocument(Qt::TextFormat format)
-    {
-        const QLabel *label = m_label;
-        m_document = std::make_unique<QTextDocument>();
-        QTextOption option = m_document->defaultTextOption();
-        option.setAlignment(label->alignment());
-        option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
-        m_document->setDefaultTextOption(option);
-        m_document->setDocumentMargin(0);
-        if (format == Qt::RichText)
-            m_document->setHtml(label->text());
-        else if (format == Qt::MarkdownText)
-            m_document->setMarkdown(label->text());
-        else
-            m_document->setPlainText(label->text());
-    }
-
     // The text's size laid out in the font at the given width: wider than
     // that where a line runs past it.
     QSize laidOut(const QFont &font, int width) const
