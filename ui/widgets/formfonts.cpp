@@ -1,5 +1,6 @@
 #include "ui/widgets/formfonts.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
@@ -62,4 +63,16 @@ void SetMissingFamilyStandIn(const QString &family)
 QString FormFamily(const QString &family)
 {
     return StandIn().isEmpty() ? family : FamilyAmong(family, QFontDatabase::families());
+}
+
+void FormArea::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange) {
+        if (const QString family = FormFamily(font().family()); family != font().family()) {
+            QFont standIn = font();
+            standIn.setFamily(family);
+            setFont(standIn);
+        }
+    }
+    QWidget::changeEvent(event);
 }
