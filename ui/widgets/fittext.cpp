@@ -3,6 +3,7 @@
 #include "ui/widgets/labeldocument.h"
 
 #include <QEvent>
+#include <QFontInfo>
 #include <QHash>
 #include <QLabel>
 #include <QStyle>
@@ -135,11 +136,17 @@ double FittedSize(const QLabel *label)
     // A pixel-sized font is not one of the forms' fonts.
     if (points <= 0 || measure.fits(font))
         return points;
+    // Text is laid out in whole pixels: a size drawn at the pixel size of
+    // one that did not fit does not fit either.
+    int tried = QFontInfo(font).pixelSize();
     while (points - StepPoints >= SmallestPoints) {
         points -= StepPoints;
         font.setPointSizeF(points);
-        if (measure.fits(font))
-            break;
+        if (const int pixels = QFontInfo(font).pixelSize(); pixels != tried) {
+            tried = pixels;
+            if (measure.fits(font))
+                break;
+        }
     }
     return points;
 }
