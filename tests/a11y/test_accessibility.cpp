@@ -495,17 +495,27 @@ private slots:
         QVERIFY(!picture->text(QAccessible::Name).isEmpty());
     }
 
-    // Of the two offers sharing the bottom band only the one in front can
-    // be seen and clicked; the other is no stop for Tab and hidden from
-    // screen readers.
-    void coveredOfferIsHidden()
+    // What nobody can see is hidden from screen readers too: of the two
+    // offers sharing the bottom band the one behind, the main window's Exit
+    // button below its edge and the exit screen's message box below its
+    // frame's.
+    void outOfSightIsHidden_data()
     {
-        const std::unique_ptr<QWidget> window = ShowNew(Make<frmDisplay>());
-        auto *front = window->findChild<QLabel *>(QStringLiteral("lblCobrand"));
-        auto *behind = window->findChild<QLabel *>(QStringLiteral("lblFullBrand"));
-        QVERIFY(front->isVisibleTo(window.get()) && !behind->isVisibleTo(window.get()));
-        QVERIFY(!QAccessible::queryAccessibleInterface(front)->state().invisible);
-        QVERIFY(QAccessible::queryAccessibleInterface(behind)->state().invisible);
+        QTest::addColumn<WindowMaker>("make");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("offer in front") << Make<frmDisplay>() << "lblCobrand" << false;
+        QTest::newRow("offer behind") << Make<frmDisplay>() << "lblFullBrand" << true;
+        QTest::newRow("Exit button") << Make<frmMain>() << "cmdExit" << true;
+        QTest::newRow("message box") << Make<frmExitScreen>() << "txtMessage" << true;
+    }
+    void outOfSightIsHidden()
+    {
+        QFETCH(WindowMaker, make);
+        QFETCH(QString, control);
+        QFETCH(bool, hidden);
+        const std::unique_ptr<QWidget> window = ShowNew(make);
+        QCOMPARE(Interface(window.get(), control)->state().invisible, hidden);
     }
 
     // Only a window's own activation makes it tell its focus again: not

@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QShortcut>
 
 #include <limits>
 
@@ -49,6 +50,12 @@ frmMain::frmMain(QWidget *parent)
 
     connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    // The Exit button lies below the window's edge, where nobody sees it;
+    // hidden, screen readers pass it over too. A hidden button's access key
+    // does nothing, so the window carries it (Alt+X in English).
+    ui->cmdExit->hide();
+    auto *exitKey = new QShortcut(QKeySequence::mnemonic(ui->cmdExit->text()), this);
+    connect(exitKey, &QShortcut::activated, ui->cmdExit, &QAbstractButton::click);
     connect(ui->mnuNext, &QAction::triggered, this, &frmMain::cmdNext_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
     connect(ui->mnuOnline, &QAction::triggered, this, [] { OpenOnlineHelp(); });
