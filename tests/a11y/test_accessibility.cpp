@@ -244,7 +244,8 @@ private slots:
 
     // What the forms' own parts are: a line is a separator, a plain frame
     // or an untitled group only layout, a form a window; a window of
-    // another kind, as a drop-down's open list, is none.
+    // another kind, as a drop-down's open list, is none. Each is what it
+    // is when asked, not when first asked.
     void formPartRoles()
     {
         QWidget form;
@@ -253,14 +254,20 @@ private slots:
             line->setFrameShape(shape);
             return line;
         };
+        auto *group = new QGroupBox(&form);
         const QList<std::pair<QWidget *, Role>> expected = {
             {&form, Role::Window},
             {shaped(QFrame::HLine), Role::Separator},
             {shaped(QFrame::VLine), Role::Separator},
             {shaped(QFrame::NoFrame), Role::Client},
-            {new QGroupBox(&form), Role::Client}};
+            {group, Role::Client}};
         for (const auto &[widget, role] : expected)
             QCOMPARE(QAccessible::queryAccessibleInterface(widget)->role(), role);
+        // Titled after that, the group box is read by its title.
+        group->setTitle(QStringLiteral("Refer A &Friend"));
+        QAccessibleInterface *titled = QAccessible::queryAccessibleInterface(group);
+        QCOMPARE(titled->role(), Role::Grouping);
+        QCOMPARE(titled->text(QAccessible::Name), QStringLiteral("Refer A Friend"));
         auto *list = new QComboBox(&form);
         list->addItem(QStringLiteral("1901"));
         QVERIFY(QAccessible::queryAccessibleInterface(list->view()->window())->role()

@@ -40,6 +40,40 @@ bool IsLayoutOnly(const QWidget *widget)
     return widget->metaObject() == &QFrame::staticMetaObject;
 }
 
+// A caption as read: without the marks of its access key ("&&" is an "&").
+QString WithoutMnemonic(QString caption)
+{
+    for (qsizetype at = caption.indexOf(u'&'); at >= 0; at = caption.indexOf(u'&', at + 1))
+        caption.remove(at, 1);
+    return caption;
+}
+
+// A plain frame, a group box or a tab control's page stack, read by what
+// it is at the time it is asked about: Qt keeps the interface it is given
+// first, and a group box may get its title after a screen reader first
+// asked about it. Otherwise it says what Qt's own would (given as role).
+class FormPart : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QAccessible::Role role() const override
+    {
+        if (IsLine(widget()))
+            return QAccessible::Separator;
+        return IsLayoutOnly(widget()) ? QAccessible::Client : QAccessibleWidget::role();
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString text = QAccessibleWidget::text(t);
+        if (const auto *group = qobject_cast<const QGroupBox *>(widget());
+            group && t == QAccessible::Name && text.isEmpty())
+            text = WithoutMnemonic(group->title());
+        return text;
+    }
+};
+
 QAccessibleInterface *FormFactory(const QString &className, QObject *object)
 {
     // Asked once for each class the object is, from its own class up: the
@@ -49,10 +83,14 @@ QAccessibleInterface *FormFactory(const QString &className, QObject *object)
     auto *widget = static_cast<QWidget *>(object);
     if (widget->isWindow())
         return IsFormWindow(widget) ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
-    if (IsLine(widget))
-        return new QAccessibleWidget(widget, QAccessible::Separator);
-    if (IsLayoutOnly(widget))
-        return new QAccessibleWidget(widget, QAccessible::Client);
+    // A group box that can be ticked is a check box, left to Qt.
+    if (const auto *group = qobject_cast<QGroupBox *>(widget))
+        return group->isCheckable() ? nullptr : new FormPart(widget, QAccessible::Grouping);
+    if (qobject_cast<QStackedWidget *>(widget)
+        && qobject_cast<QTabWidget *>(widget->parentWidget()))
+        return new FormPart(widget, QAccessible::LayeredPane);
+    if (widget->metaObject() == &QFrame::staticMetaObject)
+        return new FormPart(widget, QAccessible::Border);
     return nullptr;
 }
 

@@ -9,7 +9,8 @@ class QObject;
 // - a frame or group box without a caption, and the pages' stack in a tab
 //   control, only lay out the controls in them, so they are layout to
 //   screen readers too and are passed over instead of being read out as
-//   nameless panels; a frame drawn as a line is a separator;
+//   nameless panels; a frame drawn as a line is a separator. Each is read
+//   by what it is when a screen reader asks, so a caption set later counts;
 // - a drop-down list with an accessible name of its own is called by it and
 //   read with its entry as its value (Qt on Linux names it by the entry it
 //   shows), and an entry chosen with the arrow keys while the list is
