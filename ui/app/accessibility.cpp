@@ -2,13 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
 #include <QMainWindow>
-#include <QPointer>
 #include <QStackedWidget>
 #include <QTabWidget>
 
@@ -93,33 +91,6 @@ QAccessibleInterface *FormFactory(const QString &className, QObject *object)
         return new FormPart(widget, QAccessible::Border);
     return nullptr;
 }
-
-// Qt gives a window that becomes active again (when a dialog over it
-// closes) its focus back without telling screen readers, who then know the
-// window but not where the keys go. Told once Qt has done its part, so the
-// focus follows the window's own announcement.
-class FocusOnActivation : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (IsWindowActivation(watched, event))
-            QMetaObject::invokeMethod(
-                this,
-                [window = QPointer<QWidget>(static_cast<QWidget *>(watched))] {
-                    QWidget *focus = window ? window->focusWidget() : nullptr;
-                    if (focus && focus->hasFocus()) {
-                        QAccessibleEvent told(focus, QAccessible::Focus);
-                        QAccessible::updateAccessibility(&told);
-                    }
-                },
-                Qt::QueuedConnection);
-        return false;
-    }
-};
 
 class NamedList : public QAccessibleWidget, public QAccessibleTextInterface
 {
@@ -208,12 +179,6 @@ QAccessibleInterface *NamedListFactory(const QString &className, QObject *object
 
 } // namespace
 
-bool IsWindowActivation(const QObject *watched, const QEvent *event)
-{
-    return event->type() == QEvent::WindowActivate && watched->isWidgetType()
-           && static_cast<const QWidget *>(watched)->isWindow();
-}
-
 void InstallAccessibility()
 {
     static bool installed = false;
@@ -222,5 +187,4 @@ void InstallAccessibility()
     installed = true;
     QAccessible::installFactory(FormFactory);
     QAccessible::installFactory(NamedListFactory);
-    qApp->installEventFilter(new FocusOnActivation(qApp));
 }
