@@ -47,6 +47,11 @@ frmExitScreen::frmExitScreen(QWidget *parent)
         FitTextToLabel(label);
     FitTextToLabel(ui->lblGoToHome);
 
+    // The message box lies below its frame's edge, where nobody sees it;
+    // hidden from the start, screen readers leave it out too. What it holds
+    // is sent all the same.
+    ui->txtMessage->hide();
+
     // A box's placeholder is its text until the user types, and its only
     // caption, for screen readers too. The hidden message box starts with
     // its placeholder and a line break, which is what is sent.
@@ -66,11 +71,8 @@ frmExitScreen::frmExitScreen(QWidget *parent)
         line->setText(m_placeholders.value(line));
     setMessageText(m_placeholders.value(ui->txtMessage) + QStringLiteral("\r\n"));
     connect(ui->lblGoToHome, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
-    // The message box lies below its frame's edge: it is no stop of the Tab
-    // chain (the form leaves it out), as nobody could see what they typed
-    // there, and hidden, screen readers leave it out too. What it holds is
-    // sent all the same.
-    ui->txtMessage->hide();
+    // The message box, out of sight, is no stop of the Tab chain (the form
+    // leaves it out): nobody could see what they typed there.
     ChainLinksAfter(ui->txtFriendName, {ui->lblGoToHome});
     // The boxes take any length (a line edit stops at 32767 by default).
     for (QLineEdit *line : {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail})
