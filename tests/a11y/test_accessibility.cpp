@@ -215,7 +215,9 @@ QAccessibleInterface *Interface(QWidget *window, const QString &objectName)
 }
 
 // Offscreen, Qt hands each accessibility event to the bridges among its
-// plugins: this one notes whom screen readers are told has the keys.
+// plugins: this one notes whom screen readers are told has the keys, as
+// Qt's UI Automation bridge tells them, which also names the focus of a
+// window that says it became active.
 QStringList toldFocus;
 class FocusBridge : public QAccessibleBridgePlugin, public QAccessibleBridge
 {
@@ -225,8 +227,15 @@ class FocusBridge : public QAccessibleBridgePlugin, public QAccessibleBridge
     void setRootObject(QAccessibleInterface *) override {}
     void notifyAccessibilityUpdate(QAccessibleEvent *event) override
     {
-        if (event->type() == QAccessible::Focus)
-            toldFocus << event->accessibleInterface()->text(QAccessible::Name);
+        QAccessibleInterface *told = event->accessibleInterface();
+        if (event->type() == QAccessible::StateChanged && told->role() == Role::Window
+            && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active
+            && told->state().active)
+            told = told->focusChild();
+        else if (event->type() != QAccessible::Focus)
+            return;
+        if (told)
+            toldFocus << told->text(QAccessible::Name);
     }
 };
 

@@ -2,21 +2,52 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
-#include <QMainWindow>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QWindow>
 
 namespace {
 
+// A window of the program's own, not a dialog, a menu or a list's pop-up.
 bool IsFormWindow(const QWidget *widget)
 {
-    return widget->windowType() == Qt::Window && !qobject_cast<const QMainWindow *>(widget)
-           && !qobject_cast<const QDialog *>(widget);
+    return widget->windowType() == Qt::Window && !qobject_cast<const QDialog *>(widget);
 }
+
+// A form or the main window, active to screen readers only while it has the
+// keys. Qt tells them a window's activation as soon as its native window
+// gains or loses the keyboard, before the application moves the focus:
+// asked then, a window that loses the keys to a dialog still said it was
+// active (Qt's UI Automation bridge took that for a window opening, with a
+// focus event for the control it had left), and one that gets them back
+// named its focus, which Qt tells again a moment later.
+class FormWindow : public QAccessibleWidget
+{
+public:
+    explicit FormWindow(QWidget *window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.active =
+            widget()->windowHandle() && widget()->windowHandle() == QGuiApplication::focusWindow();
+        return state;
+    }
+
+    QAccessibleInterface *focusChild() const override
+    {
+        const QWidget *focus = QApplication::focusWidget();
+        return focus && focus->window() == widget() ? QAccessibleWidget::focusChild() : nullptr;
+    }
+};
 
 // A plain frame drawn as a line.
 bool IsLine(const QWidget *widget)
@@ -80,7 +111,7 @@ QAccessibleInterface *FormFactory(const QString &className, QObject *object)
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
     if (widget->isWindow())
-        return IsFormWindow(widget) ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
+        return IsFormWindow(widget) ? new FormWindow(widget) : nullptr;
     // A group box that can be ticked is a check box, left to Qt.
     if (const auto *group = qobject_cast<QGroupBox *>(widget))
         return group->isCheckable() ? nullptr : new FormPart(widget, QAccessible::Grouping);

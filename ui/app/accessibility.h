@@ -2,7 +2,8 @@
 
 // What screen readers find in the forms, beyond what Qt tells them:
 // - a form that is a plain widget (the reading window, the exit screen) is
-//   a window, announced as one with its title;
+//   a window, announced as one with its title; it and the main window are
+//   active, with a focused control, only while they have the keys;
 // - a frame or group box without a caption, and the pages' stack in a tab
 //   control, only lay out the controls in them, so they are layout to
 //   screen readers too and are passed over instead of being read out as
