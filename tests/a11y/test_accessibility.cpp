@@ -45,6 +45,10 @@
 #include <functional>
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 using Role = QAccessible::Role;
@@ -214,29 +218,32 @@ QAccessibleInterface *Interface(QWidget *window, const QString &objectName)
     return object ? QAccessible::queryAccessibleInterface(object) : nullptr;
 }
 
-// Offscreen, Qt hands each accessibility event to the bridges among its
-// plugins: this one notes whom screen readers are told has the keys, as
-// Qt's UI Automation bridge tells them, which also names the focus of a
-// window that says it became active.
+// Whom screen readers are told has the keys, as Qt's UI Automation bridge
+// tells them, which also names the focus of a window that says it became
+// active.
 QStringList toldFocus;
+void HearFocus(QAccessibleEvent *event)
+{
+    QAccessibleInterface *told = event->accessibleInterface();
+    if (event->type() == QAccessible::StateChanged && told->role() == Role::Window
+        && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active
+        && told->state().active)
+        told = told->focusChild();
+    else if (event->type() != QAccessible::Focus)
+        return;
+    if (told)
+        toldFocus << told->text(QAccessible::Name);
+}
+
+// Offscreen, Qt hands every accessibility event to the bridges among its
+// plugins, as this one.
 class FocusBridge : public QAccessibleBridgePlugin, public QAccessibleBridge
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "focusbridge.json")
     QAccessibleBridge *create(const QString &) override { return new FocusBridge; }
     void setRootObject(QAccessibleInterface *) override {}
-    void notifyAccessibilityUpdate(QAccessibleEvent *event) override
-    {
-        QAccessibleInterface *told = event->accessibleInterface();
-        if (event->type() == QAccessible::StateChanged && told->role() == Role::Window
-            && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active
-            && told->state().active)
-            told = told->focusChild();
-        else if (event->type() != QAccessible::Focus)
-            return;
-        if (told)
-            toldFocus << told->text(QAccessible::Name);
-    }
+    void notifyAccessibilityUpdate(QAccessibleEvent *event) override { HearFocus(event); }
 };
 
 } // namespace
@@ -549,13 +556,13 @@ private slots:
         QVERIFY(Interface(exit.get(), QStringLiteral("txtMessage"))->state().invisible);
     }
 
-    // Each move of the focus is told once: at the start, About and the
-    // first-name box opening and closing (offscreen, the test activates the
-    // window below, as Windows and X11 do), typing the names, the reading
-    // window opening, and the exit screen once it is closed.
+    // Each move of the focus is told once: About and the first-name box
+    // opening and closing, typing the names, the reading window opening, and
+    // the exit screen once it is closed. Offscreen, no window system
+    // activates the window below a closed box: the test does, as Windows and
+    // X11 do.
     void oneFocusEventPerMove()
     {
-        toldFocus.clear();
         Navigator navigator;
         frmMain *main = navigator.openMain();
         auto *next = Child<QPushButton>(main, "cmdNext");
@@ -574,7 +581,13 @@ private slots:
             told();
         };
         QVERIFY(QTest::qWaitForWindowActive(main));
-        told();
+#ifdef Q_OS_WIN
+        // On Windows Qt tells screen readers anything once one has asked a
+        // window for its UI Automation root (-25); then it is heard here.
+        SendMessageW(reinterpret_cast<HWND>(main->winId()), WM_GETOBJECT, 0, -25);
+        QAccessible::installUpdateHandler(HearFocus);
+#endif
+        toldFocus.clear();
         modal([main] { Child<QAction>(main, "mnuAbout")->trigger(); });
         modal([next] { next->click(); });
         TypeInto(Child<QLineEdit>(main, "txtFirstName"), QStringLiteral("MIRA"));
@@ -585,8 +598,7 @@ private slots:
         TopLevels<frmDisplay>().constFirst()->close();
         told();
         QCOMPARE(steps.join(u'/'),
-                 QStringLiteral(
-                     "First Name/OK/First Name/OK/First Name/Last Name/Birthday Number 1/Exit"));
+                 QStringLiteral("OK/First Name/OK/First Name/Last Name/Birthday Number 1/Exit"));
         DeleteAllWindows();
     }
 
