@@ -37,8 +37,11 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.active =
-            widget()->windowHandle() && widget()->windowHandle() == QGuiApplication::focusWindow();
+        // A menu or a list's pop-up has the keys on behalf of its window.
+        const QWindow *keys = QGuiApplication::focusWindow();
+        state.active = keys
+                       && (keys == widget()->windowHandle()
+                           || (keys->type() == Qt::Popup && widget()->isActiveWindow()));
         return state;
     }
 
