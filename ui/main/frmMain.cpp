@@ -151,7 +151,6 @@ bool frmMain::validateInput(const EnteredInput &input)
     const std::optional<InputProblem> problem = InputProblemOf(input);
     if (!problem)
         return true;
-    ShowGemvaraMessage(this, QMessageBox::Information, problem->message);
     QWidget *focus = nullptr;
     switch (problem->focus) {
     case InputField::FirstName: focus = ui->txtFirstName; break;
@@ -161,8 +160,8 @@ bool frmMain::validateInput(const EnteredInput &input)
     case InputField::Year: focus = ui->cboYear; break;
     case InputField::None: break;
     }
-    if (focus)
-        focus->setFocus();
+    ShowGemvaraMessage(this, QMessageBox::Information, problem->message, QMessageBox::Ok,
+                       QMessageBox::Ok, focus);
     return false;
 }
 
