@@ -218,9 +218,8 @@ QAccessibleInterface *Interface(QWidget *window, const QString &objectName)
     return object ? QAccessible::queryAccessibleInterface(object) : nullptr;
 }
 
-// Whom screen readers are told has the keys, as Qt's UI Automation bridge
-// tells them, which also names the focus of a window that says it became
-// active.
+// Whom screen readers are told has the keys, as by Qt's UI Automation
+// bridge, which also names the focus of a window that says it is active.
 QStringList toldFocus;
 void HearFocus(QAccessibleEvent *event)
 {
@@ -235,8 +234,7 @@ void HearFocus(QAccessibleEvent *event)
         toldFocus << told->text(QAccessible::Name);
 }
 
-// Offscreen, Qt hands every accessibility event to the bridges among its
-// plugins, as this one.
+// Offscreen, Qt hands every accessibility event to its bridge plugins.
 class FocusBridge : public QAccessibleBridgePlugin, public QAccessibleBridge
 {
     Q_OBJECT
@@ -299,11 +297,10 @@ private slots:
             {group, Role::Client}};
         for (const auto &[widget, role] : expected)
             QCOMPARE(QAccessible::queryAccessibleInterface(widget)->role(), role);
-        // Titled after that, the group box is read by its title.
-        group->setTitle(QStringLiteral("Refer A &Friend"));
-        QAccessibleInterface *titled = QAccessible::queryAccessibleInterface(group);
-        QCOMPARE(titled->role(), Role::Grouping);
-        QCOMPARE(titled->text(QAccessible::Name), QStringLiteral("Refer A Friend"));
+        group->setTitle(QStringLiteral("Refer A &Friend")); // after the question
+        QCOMPARE(QAccessible::queryAccessibleInterface(group)->role(), Role::Grouping);
+        QCOMPARE(QAccessible::queryAccessibleInterface(group)->text(QAccessible::Name),
+                 QStringLiteral("Refer A Friend"));
         auto *list = new QComboBox(&form);
         list->addItem(QStringLiteral("1901"));
         QVERIFY(QAccessible::queryAccessibleInterface(list->view()->window())->role()
@@ -556,11 +553,10 @@ private slots:
         QVERIFY(Interface(exit.get(), QStringLiteral("txtMessage"))->state().invisible);
     }
 
-    // Each move of the focus is told once: About and the first-name box
-    // opening and closing, typing the names, the reading window opening, and
-    // the exit screen once it is closed. Offscreen, no window system
-    // activates the window below a box as it closes: the test does, as
-    // Windows and X11 do.
+    // Each move of the focus is told once: About and a message box opening
+    // and closing, the reading window, and the exit screen once it is
+    // closed. Offscreen, the test activates the window below a closing box,
+    // as Windows and X11 do.
     void oneFocusEventPerMove()
     {
         Navigator navigator;
@@ -583,8 +579,8 @@ private slots:
         };
         QVERIFY(QTest::qWaitForWindowActive(main));
 #ifdef Q_OS_WIN
-        // On Windows Qt tells screen readers anything once one has asked a
-        // window for its UI Automation root (-25); then it is heard here.
+        // Qt tells nothing before a reader asks a window for its UI
+        // Automation root (-25); then it is heard here.
         SendMessageW(reinterpret_cast<HWND>(main->winId()), WM_GETOBJECT, 0, -25);
         QAccessible::installUpdateHandler(HearFocus);
 #endif
@@ -593,15 +589,14 @@ private slots:
         next->setFocus();
         told();
         modal([next] { next->click(); });
-        TypeInto(Child<QLineEdit>(main, "txtFirstName"), QStringLiteral("MIRA"));
-        TypeInto(Child<QLineEdit>(main, "txtLastName"), QStringLiteral("OKAFOR"));
-        told();
+        Child<QLineEdit>(main, "txtFirstName")->setText(QStringLiteral("MIRA"));
+        Child<QLineEdit>(main, "txtLastName")->setText(QStringLiteral("OKAFOR"));
         next->click();
         told();
         TopLevels<frmDisplay>().constFirst()->close();
         told();
         QCOMPARE(steps.join(u'/'), QStringLiteral("OK/First Name/Get My Gemvara Reading/OK/"
-                                                  "First Name/Last Name/Birthday Number 1/Exit"));
+                                                  "First Name/Birthday Number 1/Exit"));
         DeleteAllWindows();
     }
 
