@@ -239,7 +239,8 @@ class FocusBridge : public QAccessibleBridgePlugin, public QAccessibleBridge
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "focusbridge.json")
-    QAccessibleBridge *create(const QString &) override { return new FocusBridge; }
+    // The plugin is its own bridge: Qt keeps the plugin and never deletes a bridge.
+    QAccessibleBridge *create(const QString &) override { return this; }
     void setRootObject(QAccessibleInterface *) override {}
     void notifyAccessibilityUpdate(QAccessibleEvent *event) override { HearFocus(event); }
 };
