@@ -7,18 +7,50 @@
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
-#include <QMainWindow>
-#include <QPointer>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QWindow>
 
 namespace {
 
+// A window of the program's own, not a dialog, a menu or a list's pop-up.
 bool IsFormWindow(const QWidget *widget)
 {
-    return widget->windowType() == Qt::Window && !qobject_cast<const QMainWindow *>(widget)
-           && !qobject_cast<const QDialog *>(widget);
+    return widget->windowType() == Qt::Window && !qobject_cast<const QDialog *>(widget);
 }
+
+// A form or the main window, active to screen readers only while it has the
+// keys. Qt tells them a window's activation as soon as its native window
+// gains or loses the keyboard, before the application moves the focus:
+// asked then, a window that loses the keys to a dialog still said it was
+// active (Qt's UI Automation bridge took that for a window opening, with a
+// focus event for the control it had left), and one that gets them back
+// named its focus, which Qt tells again a moment later.
+class FormWindow : public QAccessibleWidget
+{
+public:
+    explicit FormWindow(QWidget *window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        // A menu or a list's pop-up has the keys on behalf of its window.
+        const QWindow *keys = QGuiApplication::focusWindow();
+        state.active = keys
+                       && (keys == widget()->windowHandle()
+                           || (keys->type() == Qt::Popup && widget()->isActiveWindow()));
+        return state;
+    }
+
+    QAccessibleInterface *focusChild() const override
+    {
+        const QWidget *focus = QApplication::focusWidget();
+        return focus && focus->window() == widget() ? QAccessibleWidget::focusChild() : nullptr;
+    }
+};
 
 // A plain frame drawn as a line.
 bool IsLine(const QWidget *widget)
@@ -40,6 +72,40 @@ bool IsLayoutOnly(const QWidget *widget)
     return widget->metaObject() == &QFrame::staticMetaObject;
 }
 
+// A caption as read: without the marks of its access key ("&&" is an "&").
+QString WithoutMnemonic(QString caption)
+{
+    for (qsizetype at = caption.indexOf(u'&'); at >= 0; at = caption.indexOf(u'&', at + 1))
+        caption.remove(at, 1);
+    return caption;
+}
+
+// A plain frame, a group box or a tab control's page stack, read by what
+// it is at the time it is asked about: Qt keeps the interface it is given
+// first, and a group box may get its title after a screen reader first
+// asked about it. Otherwise it says what Qt's own would (given as role).
+class FormPart : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QAccessible::Role role() const override
+    {
+        if (IsLine(widget()))
+            return QAccessible::Separator;
+        return IsLayoutOnly(widget()) ? QAccessible::Client : QAccessibleWidget::role();
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString text = QAccessibleWidget::text(t);
+        if (const auto *group = qobject_cast<const QGroupBox *>(widget());
+            group && t == QAccessible::Name && text.isEmpty())
+            text = WithoutMnemonic(group->title());
+        return text;
+    }
+};
+
 QAccessibleInterface *FormFactory(const QString &className, QObject *object)
 {
     // Asked once for each class the object is, from its own class up: the
@@ -48,40 +114,17 @@ QAccessibleInterface *FormFactory(const QString &className, QObject *object)
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
     if (widget->isWindow())
-        return IsFormWindow(widget) ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
-    if (IsLine(widget))
-        return new QAccessibleWidget(widget, QAccessible::Separator);
-    if (IsLayoutOnly(widget))
-        return new QAccessibleWidget(widget, QAccessible::Client);
+        return IsFormWindow(widget) ? new FormWindow(widget) : nullptr;
+    // A group box that can be ticked is a check box, left to Qt.
+    if (const auto *group = qobject_cast<QGroupBox *>(widget))
+        return group->isCheckable() ? nullptr : new FormPart(widget, QAccessible::Grouping);
+    if (qobject_cast<QStackedWidget *>(widget)
+        && qobject_cast<QTabWidget *>(widget->parentWidget()))
+        return new FormPart(widget, QAccessible::LayeredPane);
+    if (widget->metaObject() == &QFrame::staticMetaObject)
+        return new FormPart(widget, QAccessible::Border);
     return nullptr;
 }
-
-// Qt gives a window that becomes active again (when a dialog over it
-// closes) its focus back without telling screen readers, who then know the
-// window but not where the keys go. Told once Qt has done its part, so the
-// focus follows the window's own announcement.
-class FocusOnActivation : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (IsWindowActivation(watched, event))
-            QMetaObject::invokeMethod(
-                this,
-                [window = QPointer<QWidget>(static_cast<QWidget *>(watched))] {
-                    QWidget *focus = window ? window->focusWidget() : nullptr;
-                    if (focus && focus->hasFocus()) {
-                        QAccessibleEvent told(focus, QAccessible::Focus);
-                        QAccessible::updateAccessibility(&told);
-                    }
-                },
-                Qt::QueuedConnection);
-        return false;
-    }
-};
 
 class NamedList : public QAccessibleWidget, public QAccessibleTextInterface
 {
@@ -170,12 +213,6 @@ QAccessibleInterface *NamedListFactory(const QString &className, QObject *object
 
 } // namespace
 
-bool IsWindowActivation(const QObject *watched, const QEvent *event)
-{
-    return event->type() == QEvent::WindowActivate && watched->isWidgetType()
-           && static_cast<const QWidget *>(watched)->isWindow();
-}
-
 void InstallAccessibility()
 {
     static bool installed = false;
@@ -184,5 +221,4 @@ void InstallAccessibility()
     installed = true;
     QAccessible::installFactory(FormFactory);
     QAccessible::installFactory(NamedListFactory);
-    qApp->installEventFilter(new FocusOnActivation(qApp));
 }

@@ -47,6 +47,11 @@ frmExitScreen::frmExitScreen(QWidget *parent)
         FitTextToLabel(label);
     FitTextToLabel(ui->lblGoToHome);
 
+    // The message box lies below its frame's edge, where nobody sees it;
+    // hidden from the start, screen readers leave it out too. What it holds
+    // is sent all the same.
+    ui->txtMessage->hide();
+
     // A box's placeholder is its text until the user types, and its only
     // caption, for screen readers too. The hidden message box starts with
     // its placeholder and a line break, which is what is sent.

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QShortcut>
 
 #include <limits>
 
@@ -80,6 +81,12 @@ frmMain::frmMain(QWidget *parent)
 
     connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    // The Exit button lies below the window's edge, where nobody sees it;
+    // hidden, screen readers pass it over too. A hidden button's access key
+    // does nothing, so the window carries it (Alt+X in English).
+    ui->cmdExit->hide();
+    auto *exitKey = new QShortcut(QKeySequence::mnemonic(ui->cmdExit->text()), this);
+    connect(exitKey, &QShortcut::activated, ui->cmdExit, &QAbstractButton::click);
     connect(ui->mnuNext, &QAction::triggered, this, &frmMain::cmdNext_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
     connect(ui->mnuOnline, &QAction::triggered, this, [] { OpenOnlineHelp(); });
@@ -179,7 +186,6 @@ bool frmMain::validateInput(const EnteredInput &input)
     const std::optional<InputProblem> problem = InputProblemOf(input);
     if (!problem)
         return true;
-    ShowGemvaraMessage(this, QMessageBox::Information, problem->message);
     QWidget *focus = nullptr;
     switch (problem->focus) {
     case InputField::FirstName: focus = ui->txtFirstName; break;
@@ -189,8 +195,8 @@ bool frmMain::validateInput(const EnteredInput &input)
     case InputField::Year: focus = ui->cboYear; break;
     case InputField::None: break;
     }
-    if (focus)
-        focus->setFocus();
+    ShowGemvaraMessage(this, QMessageBox::Information, problem->message, QMessageBox::Ok,
+                       QMessageBox::Ok, focus);
     return false;
 }
 

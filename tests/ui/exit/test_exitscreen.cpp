@@ -360,7 +360,10 @@ private slots:
         box("txtFriendName")->setText(QStringLiteral("Bob"));
         box("txtFriendEmail")->setText(QStringLiteral("bob@x.org"));
 
+        // Out of sight it is hidden and takes no focus; shown, it has the
+        // other boxes' focus rules.
         auto *message = Child<QPlainTextEdit>(m_form.get(), "txtMessage");
+        message->show();
         message->setFocus(Qt::TabFocusReason);
         QCOMPARE(messageBox(), QStringLiteral("Your Message\n")); // not a placeholder
         QTest::keyClick(message, Qt::Key_A, Qt::ControlModifier);

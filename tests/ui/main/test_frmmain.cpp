@@ -662,6 +662,7 @@ void TestFrmMain::exitRemovesTheWindow_data()
     QTest::addColumn<QString>("how");
     // clang-format off
     QTest::newRow("Exit button") << "cmdExit";
+    QTest::newRow("Alt+X") << "Alt+X";
     QTest::newRow("File, Exit") << "mnuExit";
     QTest::newRow("close box") << "close";
     // clang-format on
@@ -679,6 +680,8 @@ void TestFrmMain::exitRemovesTheWindow()
         findControl<QPushButton>("cmdExit")->click();
     else if (how == QLatin1String("mnuExit"))
         action("mnuExit")->trigger();
+    else if (how == QLatin1String("Alt+X"))
+        QTest::keyClick(m_main, Qt::Key_X, Qt::AltModifier);
     else
         m_main->close();
     QVERIFY(m_main.isNull() || !m_main->isVisible());
