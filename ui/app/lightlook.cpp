@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QIcon>
 #include <QProxyStyle>
 #include <QRegularExpression>
@@ -46,18 +47,35 @@ private:
     // down so that none of its ink rises past the box's edge, where it
     // would be cut off: some faces draw Devanagari's vowel signs above the
     // ascent they give the line (Lohit Devanagari by a pixel or two).
-    static int TitleDrop(QString title, const QFont &font, int top)
+    static int TitleDrop(const QString &title, const QFont &font, int top)
     {
-        title.remove(QRegularExpression(QStringLiteral("&(?!&)")));
         if (title.isEmpty())
             return 0;
-        QTextLayout layout(title, font);
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
-        const qreal inkTop =
-            top + line.ascent() + QFontMetricsF(font).tightBoundingRect(title).top();
+        const qreal inkTop = top + InkTop(title, font);
         return inkTop < 0 ? qCeil(-inkTop) : 0;
+    }
+
+    // Where the title's ink begins below the top of its line. The style is
+    // asked for the title's place several times in every paint of a box:
+    // each title is laid out once in a font.
+    static qreal InkTop(const QString &title, const QFont &font)
+    {
+        static QHash<QString, qreal> known;
+        const QString key = font.key() + QChar(0) + title;
+        auto found = known.constFind(key);
+        if (found != known.cend())
+            return *found;
+        QString text = title;
+        text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        qreal top = 0;
+        if (!text.isEmpty()) {
+            QTextLayout layout(text, font);
+            layout.beginLayout();
+            const QTextLine line = layout.createLine();
+            layout.endLayout();
+            top = line.ascent() + QFontMetricsF(font).tightBoundingRect(text).top();
+        }
+        return *known.insert(key, top);
     }
 };
 

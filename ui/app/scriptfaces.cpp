@@ -1,9 +1,10 @@
 #include "ui/app/scriptfaces.h"
 
+#include "ui/widgets/formfonts.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QLocale>
 
 namespace {
@@ -29,17 +30,18 @@ QStringList FacesOf(QLocale::Script script)
 
 void InstallScriptFaces(const QLocale &language)
 {
-    const QStringList faces = FacesOf(language.script());
+    // Only the faces the system has: Qt would look each missing one up
+    // through fontconfig's fallback, again for every script it tries it in.
+    const QStringList installed = QFontDatabase::families();
+    QStringList faces = FacesOf(language.script());
+    faces.removeIf([&](const QString &face) { return !installed.contains(face); });
     if (faces.isEmpty())
         return;
-    for (const QString &family : {QStringLiteral("Verdana"), QStringLiteral("MS Sans Serif"),
-                                  QApplication::font().family()}) {
-        // Qt tries a family's substitutes in order, for the family itself
-        // where it is not installed and then for each character that the
-        // face it took lacks: a missing family's Latin face must come first,
-        // the system's own choice for it where nothing else names one.
-        if (QFont::substitutes(family).isEmpty() && !QFontDatabase::hasFamily(family))
-            QFont::insertSubstitution(family, QFontInfo(QFont(family)).family());
+    // On the families text is drawn in: the application's (menus, message
+    // boxes) and the forms', where Qt tries them in order for each
+    // character that the family's own face lacks.
+    for (const QString &family :
+         {QApplication::font().family(), FormFamily(QStringLiteral("Verdana")),
+          FormFamily(QStringLiteral("MS Sans Serif"))})
         QFont::insertSubstitutions(family, faces);
-    }
 }

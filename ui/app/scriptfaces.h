@@ -6,8 +6,8 @@ class QLocale;
 // letters only; another script is drawn in whichever face the system falls
 // back to, which may have no bold (Lohit Devanagari has none), so that
 // text meant to be bold is not. For a language written in such a script
-// this names faces of the script that have a bold, for the forms' fonts
-// and the application's own, tried after the Latin face for the
-// characters it lacks. Call with the language chosen, after
+// this names faces of the script that have a bold, for the families the
+// forms and the application draw in, tried after each family's own face
+// for the characters it lacks. Call with the language chosen, after
 // InstallFontSubstitutes.
 void InstallScriptFaces(const QLocale &language);

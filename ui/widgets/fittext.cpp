@@ -1,6 +1,9 @@
 #include "ui/widgets/fittext.h"
 
+#include "ui/widgets/labeldocument.h"
+
 #include <QEvent>
+#include <QFontInfo>
 #include <QHash>
 #include <QLabel>
 #include <QStyle>
@@ -46,7 +49,7 @@ public:
                               || (label->textInteractionFlags()
                                   & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard));
         if (document)
-            setUpDocument(format);
+            m_document = LabelDocument(label, format);
         m_align = QStyle::visualAlignment(
             m_document ? m_document->defaultTextOption().textDirection()
                        : (label->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight),
@@ -98,24 +101,6 @@ public:
     }
 
 private:
-    // As QLabel sets up the document it keeps its text in.
-    void setUpDocument(Qt::TextFormat format)
-    {
-        const QLabel *label = m_label;
-        m_document = std::make_unique<QTextDocument>();
-        QTextOption option = m_document->defaultTextOption();
-        option.setAlignment(label->alignment());
-        option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
-        m_document->setDefaultTextOption(option);
-        m_document->setDocumentMargin(0);
-        if (format == Qt::RichText)
-            m_document->setHtml(label->text());
-        else if (format == Qt::MarkdownText)
-            m_document->setMarkdown(label->text());
-        else
-            m_document->setPlainText(label->text());
-    }
-
     // The text's size laid out in the font at the given width: wider than
     // that where a line runs past it.
     QSize laidOut(const QFont &font, int width) const
@@ -151,11 +136,17 @@ double FittedSize(const QLabel *label)
     // A pixel-sized font is not one of the forms' fonts.
     if (points <= 0 || measure.fits(font))
         return points;
+    // Text is laid out in whole pixels: a size drawn at the pixel size of
+    // one that did not fit does not fit either.
+    int tried = QFontInfo(font).pixelSize();
     while (points - StepPoints >= SmallestPoints) {
         points -= StepPoints;
         font.setPointSizeF(points);
-        if (measure.fits(font))
-            break;
+        if (const int pixels = QFontInfo(font).pixelSize(); pixels != tried) {
+            tried = pixels;
+            if (measure.fits(font))
+                break;
+        }
     }
     return points;
 }

@@ -1,5 +1,6 @@
 #include "ui/widgets/formfonts.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
@@ -14,15 +15,23 @@ QString &StandIn()
     return family;
 }
 
+// Where a stand-in is named, the family for `family` given the system's.
+QString FamilyAmong(const QString &family, const QStringList &installed)
+{
+    return StandIn().isEmpty() || installed.contains(family, Qt::CaseInsensitive) ? family
+                                                                                  : StandIn();
+}
+
 // installed: the system's families, or none where no stand-in is named.
 void ApplyOne(QWidget *widget, const QStringList &installed)
 {
     QFont font = widget->font();
     bool changed = false;
-    if (!installed.isEmpty() && widget->testAttribute(Qt::WA_SetFont)
-        && !installed.contains(font.family(), Qt::CaseInsensitive)) {
-        font.setFamily(StandIn());
-        changed = true;
+    if (!installed.isEmpty() && widget->testAttribute(Qt::WA_SetFont)) {
+        if (const QString family = FamilyAmong(font.family(), installed); family != font.family()) {
+            font.setFamily(family);
+            changed = true;
+        }
     }
     const QVariant size = widget->property("pointSizeF");
     bool ok = false;
@@ -49,4 +58,21 @@ void ApplyFormFonts(QWidget *form)
 void SetMissingFamilyStandIn(const QString &family)
 {
     StandIn() = family;
+}
+
+QString FormFamily(const QString &family)
+{
+    return StandIn().isEmpty() ? family : FamilyAmong(family, QFontDatabase::families());
+}
+
+void FormArea::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange) {
+        if (const QString family = FormFamily(font().family()); family != font().family()) {
+            QFont standIn = font();
+            standIn.setFamily(family);
+            setFont(standIn);
+        }
+    }
+    QWidget::changeEvent(event);
 }

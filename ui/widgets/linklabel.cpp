@@ -1,8 +1,12 @@
 #include "ui/widgets/linklabel.h"
 
+#include "ui/widgets/labeldocument.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -50,6 +54,24 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
+// Where QLabel puts a label's text: inside its margin, and inside its
+// indent on the sides the text is aligned to (half an x for a framed label
+// that names none).
+QRectF TextRoom(const QLabel *label)
+{
+    const int margin = label->margin();
+    QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    int indent = label->indent();
+    if (indent < 0 && label->frameWidth())
+        indent = label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin;
+    if (indent > 0) {
+        const Qt::Alignment align = QStyle::visualAlignment(Qt::LeftToRight, label->alignment());
+        room.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
+                    align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
+    }
+    return room;
+}
+
 bool IsPressKey(const QKeyEvent *key)
 {
     const bool pressKey =
@@ -68,6 +90,8 @@ LinkLabel::LinkLabel(QWidget *parent)
     // the cache drops the interface with the label.
     QAccessible::registerAccessibleInterface(new LinkLabelAccessible(this));
 }
+
+LinkLabel::~LinkLabel() = default;
 
 // A double-click arrives as press, release, press, double-click, release:
 // the first release is the click, the second belongs to the double-click,
@@ -113,7 +137,10 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
 // A label draws no focus of its own: the style's focus frame goes on top.
 void LinkLabel::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    if (textFormat() == Qt::PlainText)
+        drawText();
+    else
+        QLabel::paintEvent(event);
     if (!hasFocus())
         return;
     QStylePainter painter(this);
@@ -121,6 +148,42 @@ void LinkLabel::paintEvent(QPaintEvent *event)
     frame.initFrom(this);
     frame.backgroundColor = palette().color(backgroundRole());
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+}
+
+// As QLabel draws a label that takes the focus: from a document, laid out
+// at the width of the label's room. QLabel lays its own out again for each
+// thing it sets before the first paint after a change, four times; this
+// one is laid out once for all that it shows.
+void LinkLabel::drawText()
+{
+    const QRectF room = TextRoom(this);
+    const QString shownFor = font().toString() + QChar(0) + text() + QChar(0)
+                             + QString::number(room.width()) + QLatin1Char(' ')
+                             + QString::number(int(alignment())) + QLatin1Char(' ')
+                             + QString::number(int(wordWrap()));
+    if (!m_shown || shownFor != m_shownFor) {
+        m_shown = LabelDocument(this, Qt::PlainText);
+        m_shown->setTextWidth(room.width());
+        m_shownFor = shownFor;
+    }
+    // Down by as much as QLabel centres the text, or aligns it to the foot.
+    const qreal spare = qMax(room.height() - m_shown->size().height(), qreal(0));
+    const qreal down = alignment() & Qt::AlignVCenter  ? spare / 2
+                       : alignment() & Qt::AlignBottom ? spare
+                                                       : 0;
+    const QRect area = room.translated(0, down).toAlignedRect();
+
+    QPainter painter(this);
+    drawFrame(&painter);
+    QStyleOption option;
+    option.initFrom(this);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette = option.palette;
+    if (foregroundRole() != QPalette::Text && isEnabled())
+        context.palette.setColor(QPalette::Text, context.palette.color(foregroundRole()));
+    painter.translate(area.topLeft());
+    painter.setClipRect(QRect(QPoint(0, 0), area.size()));
+    m_shown->documentLayout()->draw(&painter, context);
 }
 
 void ChainLinksAfter(QWidget *last, std::initializer_list<QWidget *> links)

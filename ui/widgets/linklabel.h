@@ -3,6 +3,9 @@
 #include <QLabel>
 
 #include <initializer_list>
+#include <memory>
+
+class QTextDocument;
 
 // A label that opens a web page: clicked() on a left button released over
 // it (a press dragged off the label first is no click; a double-click is
@@ -15,6 +18,7 @@ class LinkLabel : public QLabel
     Q_OBJECT
 public:
     explicit LinkLabel(QWidget *parent = nullptr);
+    ~LinkLabel() override;
 
 signals:
     void clicked();
@@ -27,7 +31,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void drawText();
+
     bool m_inDoubleClick = false;
+    // The text as drawn, and all it was laid out for.
+    std::unique_ptr<QTextDocument> m_shown;
+    QString m_shownFor;
 };
 
 // Puts the links into the Tab chain one after the other, right after

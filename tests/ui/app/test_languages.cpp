@@ -5,6 +5,7 @@
 
 #include "engine/reading.h"
 #include "platform/updatereminder.h"
+#include "ui/app/fontsubstitutes.h"
 #include "ui/app/language.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/exit/tellafriend.h"
@@ -30,6 +31,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <functional>
@@ -44,6 +46,7 @@ struct Shown
     bool fits = true;
     double points = 0;          // the font's size, 0 where it is not fitted
     QString misfit = QString(); // where the fit and QLabel's own size hints part
+    bool bold = true;           // drawn in bold faces where its font is bold
 };
 using Texts = QMap<QString, Shown>;
 
@@ -120,6 +123,23 @@ QString Plain(QString text)
     return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
 }
 
+// Whether text in a bold font is drawn in faces of their own bold, not in
+// a face without one that Qt thickens (as Lohit Devanagari is).
+bool DrawnBold(const QWidget *widget, const QString &text)
+{
+    if (!widget->font().bold())
+        return true;
+    QTextLayout layout(Plain(text), widget->font());
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(widget->width());
+    layout.endLayout();
+    const auto runs = layout.glyphRuns();
+    return std::all_of(runs.cbegin(), runs.cend(), [](const QGlyphRun &run) {
+        return run.rawFont().styleName().contains(QLatin1String("Bold"), Qt::CaseInsensitive);
+    });
+}
+
 // made: each label's size as its form made it, before it was shown.
 void Collect(QWidget *window, Texts &texts, const QHash<QLabel *, double> &made)
 {
@@ -148,7 +168,8 @@ void Collect(QWidget *window, Texts &texts, const QHash<QLabel *, double> &made)
                                                           && (!label->font().underline()
                                                               || line.height() <= shown.height()));
             texts[name] = {label->text(), fits, label->font().pointSizeF(),
-                           label->isVisible() ? Misfit(label, made.value(label)) : QString()};
+                           label->isVisible() ? Misfit(label, made.value(label)) : QString(),
+                           DrawnBold(label, label->text())};
         } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
             QStyleOptionButton option;
             option.initFrom(check);
@@ -166,9 +187,10 @@ void Collect(QWidget *window, Texts &texts, const QHash<QLabel *, double> &made)
                 button->inherits("WrapButton")
                     ? Wraps(metrics, room, Plain(button->text()), Qt::AlignCenter)
                     : metrics.horizontalAdvance(Plain(button->text())) <= room.width();
-            texts[name] = {button->text(), fits};
+            texts[name] = {button->text(), fits, 0, QString(), DrawnBold(button, button->text())};
         } else if (auto *group = qobject_cast<QGroupBox *>(w); group && !group->title().isEmpty()) {
-            texts[name] = {group->title(), metrics.horizontalAdvance(group->title()) < w->width()};
+            texts[name] = {group->title(), metrics.horizontalAdvance(group->title()) < w->width(),
+                           0, QString(), DrawnBold(group, group->title())};
         } else if (auto *line = qobject_cast<QLineEdit *>(w); line && !line->text().isEmpty()) {
             texts[name] = {line->text(),
                            metrics.horizontalAdvance(line->text()) < area.width() - 4};
@@ -303,7 +325,12 @@ class TestLanguages : public QObject
     Texts m_english;
 
 private slots:
-    void initTestCase() { m_english = Everything(QStringLiteral("en")); }
+    void initTestCase()
+    {
+        // The forms' fonts as the program sets them up.
+        InstallFontSubstitutes();
+        m_english = Everything(QStringLiteral("en"));
+    }
     void cleanupTestCase() { InstallLanguage({QStringLiteral("en")}); }
 
     void everyText_data()
@@ -329,6 +356,8 @@ private slots:
                 faults << QStringLiteral("%1 pt: %2").arg(shown.points).arg(it.key());
             if (!shown.misfit.isEmpty())
                 faults << QStringLiteral("%1: %2").arg(it.key(), shown.misfit);
+            if (!shown.bold)
+                faults << QStringLiteral("not bold: %1: %2").arg(it.key(), shown.text);
             // Devanagari leaves no room for a Latin word but the program's own
             // name or an address: the maker's name is written in Devanagari.
             static const QRegularExpression address(QStringLiteral("https?://\\S+")),

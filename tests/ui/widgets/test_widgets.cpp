@@ -224,6 +224,54 @@ private slots:
         QCOMPARE(label->grab().toImage(), without);
     }
 
+    // A link draws its text as a label that takes the focus draws it, from
+    // a document, laid out once where QLabel lays out its own four times.
+    void linkDrawsAsLabel_data()
+    {
+        QTest::addColumn<int>("align");
+        QTest::addColumn<bool>("wrap");
+        QTest::addColumn<int>("margin");
+        QTest::addColumn<int>("indent");
+        QTest::addColumn<bool>("framed");
+        const int top = Qt::AlignHCenter | Qt::AlignTop;
+        // clang-format off
+        QTest::newRow("centred, wrapped") << top << true << 0 << -1 << false;
+        QTest::newRow("one line, middle") << int(Qt::AlignLeft | Qt::AlignVCenter) << false << 0 << -1 << false;
+        QTest::newRow("at the foot, margin") << int(Qt::AlignRight | Qt::AlignBottom) << true << 3 << -1 << false;
+        QTest::newRow("indented") << int(Qt::AlignLeft | Qt::AlignTop) << true << 0 << 7 << false;
+        QTest::newRow("framed") << int(Qt::AlignLeft | Qt::AlignVCenter) << true << 1 << -1 << true;
+        // clang-format on
+    }
+
+    void linkDrawsAsLabel()
+    {
+        QFETCH(int, align);
+        QFETCH(bool, wrap);
+        QFETCH(int, margin);
+        QFETCH(int, indent);
+        QFETCH(bool, framed);
+        QWidget window;
+        LinkLabel link(&window);
+        QLabel label(&window);
+        for (QLabel *shown : {static_cast<QLabel *>(&link), &label}) {
+            shown->setFocusPolicy(Qt::TabFocus);
+            shown->setTextFormat(Qt::PlainText);
+            shown->setText(QStringLiteral("Start your own business and make money online today."));
+            shown->setAlignment(Qt::Alignment(align));
+            shown->setWordWrap(wrap);
+            shown->setMargin(margin);
+            shown->setIndent(indent);
+            shown->setFrameStyle(framed ? QFrame::Box : QFrame::NoFrame);
+            shown->resize(170, 70);
+            QPalette colours = shown->palette();
+            colours.setColor(QPalette::WindowText, Qt::darkMagenta);
+            shown->setPalette(colours);
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(link.grab().toImage(), label.grab().toImage());
+    }
+
     // The co-brand draw: r * 6 + 1, halves rounded to the even neighbour.
     void drawnNumber_data()
     {
