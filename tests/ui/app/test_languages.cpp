@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStyleOptionButton>
@@ -123,8 +124,16 @@ QString Plain(QString text)
     return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
 }
 
+// The weight a face declares for itself (its OS/2 table's weight class):
+// a regular face that is thickened to look bold keeps its regular weight.
+int FaceWeight(const QRawFont &font)
+{
+    const QByteArray os2 = font.fontTable("OS/2");
+    return os2.size() < 6 ? 0 : quint8(os2.at(4)) << 8 | quint8(os2.at(5));
+}
+
 // Whether text in a bold font is drawn in faces of their own bold, not in
-// a face without one that Qt thickens (as Lohit Devanagari is).
+// a face without one that is thickened (as Lohit Devanagari is).
 bool DrawnBold(const QWidget *widget, const QString &text)
 {
     if (!widget->font().bold())
@@ -136,7 +145,7 @@ bool DrawnBold(const QWidget *widget, const QString &text)
     layout.endLayout();
     const auto runs = layout.glyphRuns();
     return std::all_of(runs.cbegin(), runs.cend(), [](const QGlyphRun &run) {
-        return run.rawFont().styleName().contains(QLatin1String("Bold"), Qt::CaseInsensitive);
+        return FaceWeight(run.rawFont()) >= QFont::DemiBold;
     });
 }
 
