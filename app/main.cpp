@@ -8,7 +8,8 @@ int main(int argc, char *argv[])
     DisplayPlatformArguments arguments(argc, argv);
     QApplication app(arguments.argc(), arguments.argv());
     SetUpApplication();
-    // Goes before the application object: the windows must not outlive it.
+    // Made after the application object, so it goes first: the windows
+    // must not outlive the application.
     Program program;
     if (!StartApplication(program))
         return 0;

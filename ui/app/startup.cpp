@@ -7,7 +7,6 @@
 #include "ui/app/fontsubstitutes.h"
 #include "ui/app/language.h"
 #include "ui/app/lightlook.h"
-#include "ui/app/quitapplication.h"
 #include "ui/main/frmMain.h"
 #include "ui/widgets/appicon.h"
 #include "ui/widgets/messagebox.h"
@@ -48,7 +47,6 @@ bool StartApplication(Program &program)
         ShowGemvaraMessage(
             nullptr, QMessageBox::Information,
             QCoreApplication::translate("StartApplication", "Application is already running"));
-        QuitApplication();
         return false;
     }
 
