@@ -1,5 +1,7 @@
 #include "ui/app/accessibility.h"
 
+#include "ui/app/caption.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -70,14 +72,6 @@ bool IsLayoutOnly(const QWidget *widget)
     if (qobject_cast<const QStackedWidget *>(widget))
         return qobject_cast<const QTabWidget *>(widget->parentWidget()) != nullptr;
     return widget->metaObject() == &QFrame::staticMetaObject;
-}
-
-// A caption as read: without the marks of its access key ("&&" is an "&").
-QString WithoutMnemonic(QString caption)
-{
-    for (qsizetype at = caption.indexOf(u'&'); at >= 0; at = caption.indexOf(u'&', at + 1))
-        caption.remove(at, 1);
-    return caption;
 }
 
 // A plain frame, a group box or a tab control's page stack, read by what

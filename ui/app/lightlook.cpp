@@ -1,12 +1,13 @@
 #include "ui/app/lightlook.h"
 
+#include "ui/app/caption.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QIcon>
 #include <QProxyStyle>
-#include <QRegularExpression>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
 #include <QTextLayout>
@@ -65,8 +66,7 @@ private:
         auto found = known.constFind(key);
         if (found != known.cend())
             return *found;
-        QString text = title;
-        text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        const QString text = WithoutMnemonic(title);
         qreal top = 0;
         if (!text.isEmpty()) {
             QTextLayout layout(text, font);
