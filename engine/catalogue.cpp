@@ -1,5 +1,7 @@
 #include "engine/catalogue.h"
 
+#include "engine/localenames.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
@@ -7,8 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-
-#include <algorithm>
 
 namespace {
 
@@ -30,8 +30,7 @@ const QJsonObject &Texts(const char *file)
 {
     static QHash<QString, QJsonObject> loaded;
     QString path = QStringLiteral(":/texts/") + QLatin1String(file);
-    for (QString name = QLocale().name(); !name.isEmpty();
-         name.truncate(std::max<qsizetype>(0, name.lastIndexOf(QLatin1Char('_'))))) {
+    for (const QString &name : LocaleNames(QLocale())) {
         const QString own = QStringLiteral(":/texts/%1/").arg(name) + QLatin1String(file);
         if (QFile::exists(own)) {
             path = own;

@@ -1,5 +1,6 @@
 #include "ui/app/language.h"
 
+#include "engine/localenames.h"
 #include "ui/app/scriptfaces.h"
 
 #include <QCoreApplication>
@@ -7,7 +8,6 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -61,11 +61,9 @@ void Install(const QString &name, const QLocale &locale, const QStringList &fold
 // added to the build.
 QString TranslationFor(const QString &name)
 {
-    QString candidate = QLocale(name).name();
-    while (!candidate.isEmpty()) {
+    for (const QString &candidate : LocaleNames(QLocale(name))) {
         if (QFile::exists(QStringLiteral(":/i18n/gemvara_%1.qm").arg(candidate)))
             return candidate;
-        candidate.truncate(std::max<qsizetype>(0, candidate.lastIndexOf(QLatin1Char('_'))));
     }
     return {};
 }

@@ -342,6 +342,30 @@ private slots:
     }
     void cleanupTestCase() { InstallLanguage({QStringLiteral("en")}); }
 
+    // The desktop's languages, most wanted first, and the translation taken:
+    // by the full name, else by the language alone, English where none.
+    void chosenLanguage_data()
+    {
+        QTest::addColumn<QString>("desktop"); // its languages, apart by blanks
+        QTest::addColumn<QString>("chosen");
+        const auto row = [](const char *name, const char *desktop, const char *chosen) {
+            QTest::newRow(name) << QString::fromLatin1(desktop) << QString::fromLatin1(chosen);
+        };
+        row("Spanish of Mexico", "es-MX", "es");
+        row("Portuguese of Brazil", "pt-BR", "pt_BR");
+        row("Portuguese of Portugal", "pt-PT", "en");
+        row("Hindi", "hi-IN", "hi");
+        row("German, then Spanish", "de-DE es-ES", "es");
+        row("English, then Spanish", "en-GB es-ES", "en");
+    }
+
+    void chosenLanguage()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QString, chosen);
+        QCOMPARE(InstallLanguage(desktop.split(u' ')), chosen);
+    }
+
     void everyText_data()
     {
         QTest::addColumn<QString>("language");
