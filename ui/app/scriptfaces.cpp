@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLocale>
 
 namespace {
@@ -37,6 +38,16 @@ void InstallScriptFaces(const QLocale &language)
     faces.removeIf([&](const QString &face) { return !installed.contains(face); });
     if (faces.isEmpty())
         return;
+    // Where the desktop names no font, the application's family is Qt's
+    // generic "Sans Serif", which has no face of its own: Qt would draw the
+    // menus' spaces, digits and brackets in the first face named here, and
+    // search fontconfig's fallback once more for each script. Resolved, it
+    // names the sans face that fontconfig picks.
+    QFont application = QApplication::font();
+    if (const QString family = QFontInfo(application).family(); family != application.family()) {
+        application.setFamily(family);
+        QApplication::setFont(application);
+    }
     // On the families text is drawn in: the application's (menus, message
     // boxes) and the forms', where Qt tries them in order for each
     // character that the family's own face lacks.
