@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -100,6 +101,13 @@ public:
         return laidOut(font, 0).width() <= width;
     }
 
+    // Hands the document it last laid out on to the label, to draw from.
+    void handOver(QLabel *label)
+    {
+        if (m_document)
+            KeepLaidOut(label, std::move(m_document));
+    }
+
 private:
     // The text's size laid out in the font at the given width: wider than
     // that where a line runs past it.
@@ -128,11 +136,10 @@ private:
 };
 
 // The size the label's text fits at, from its font's size down.
-double FittedSize(const QLabel *label)
+double FittedSize(const QLabel *label, const TextMeasure &measure)
 {
     QFont font = label->font();
     double points = font.pointSizeF();
-    const TextMeasure measure(label);
     // A pixel-sized font is not one of the forms' fonts.
     if (points <= 0 || measure.fits(font))
         return points;
@@ -175,13 +182,18 @@ void Fit(QLabel *label)
     static QHash<QString, double> fitted;
     const QString situation = Situation(label);
     auto found = fitted.constFind(situation);
-    if (found == fitted.cend())
-        found = fitted.insert(situation, FittedSize(label));
+    std::optional<TextMeasure> measure;
+    if (found == fitted.cend()) {
+        measure.emplace(label);
+        found = fitted.insert(situation, FittedSize(label, *measure));
+    }
     QFont font = label->font();
     if (*found < font.pointSizeF()) {
         font.setPointSizeF(*found);
         label->setFont(font);
     }
+    if (measure)
+        measure->handOver(label);
 }
 
 // Fits a hidden label when it is first shown, not while its window is

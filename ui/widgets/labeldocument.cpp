@@ -1,7 +1,16 @@
 #include "ui/widgets/labeldocument.h"
 
 #include <QLabel>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTextOption>
+
+namespace {
+
+const char *const KeptName = "laid out";
+const char *const KeptFor = "laidOutFor";
+
+} // namespace
 
 std::unique_ptr<QTextDocument> LabelDocument(const QLabel *label, Qt::TextFormat format)
 {
@@ -20,5 +29,37 @@ std::unique_ptr<QTextDocument> LabelDocument(const QLabel *label, Qt::TextFormat
         document->setMarkdown(label->text());
     else
         document->setPlainText(label->text());
+    // A document otherwise frees its glyphs once laid out, and shapes the
+    // text again to draw it.
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
     return document;
+}
+
+QString LaidOutFor(const QLabel *label, const QFont &font, qreal width)
+{
+    return font.toString() + QChar(0) + label->text() + QChar(0) + QString::number(width)
+           + QLatin1Char(' ') + QString::number(int(label->alignment())) + QLatin1Char(' ')
+           + QString::number(int(label->wordWrap()));
+}
+
+void KeepLaidOut(QLabel *label, std::unique_ptr<QTextDocument> document)
+{
+    TakeLaidOut(label, QString());
+    document->setObjectName(QLatin1String(KeptName));
+    document->setProperty(KeptFor,
+                          LaidOutFor(label, document->defaultFont(), document->textWidth()));
+    document.release()->setParent(label);
+}
+
+std::unique_ptr<QTextDocument> TakeLaidOut(QLabel *label, const QString &laidOutFor)
+{
+    std::unique_ptr<QTextDocument> kept(
+        label->findChild<QTextDocument *>(QLatin1String(KeptName), Qt::FindDirectChildrenOnly));
+    if (!kept)
+        return nullptr;
+    kept->setParent(nullptr);
+    if (kept->property(KeptFor).toString() != laidOutFor)
+        kept.reset();
+    return kept;
 }

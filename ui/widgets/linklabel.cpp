@@ -157,13 +157,14 @@ void LinkLabel::paintEvent(QPaintEvent *event)
 void LinkLabel::drawText()
 {
     const QRectF room = TextRoom(this);
-    const QString shownFor = font().toString() + QChar(0) + text() + QChar(0)
-                             + QString::number(room.width()) + QLatin1Char(' ')
-                             + QString::number(int(alignment())) + QLatin1Char(' ')
-                             + QString::number(int(wordWrap()));
+    const QString shownFor = LaidOutFor(this, font(), room.width());
     if (!m_shown || shownFor != m_shownFor) {
-        m_shown = LabelDocument(this, Qt::PlainText);
-        m_shown->setTextWidth(room.width());
+        // The document that fitted the text to the label, if it is this.
+        m_shown = TakeLaidOut(this, shownFor);
+        if (!m_shown) {
+            m_shown = LabelDocument(this, Qt::PlainText);
+            m_shown->setTextWidth(room.width());
+        }
         m_shownFor = shownFor;
     }
     // Down by as much as QLabel centres the text, or aligns it to the foot.

@@ -26,6 +26,9 @@
 
 namespace {
 
+// Whether a link is fitted before it is drawn, and its text set anew after.
+enum class Fitting { None, Fitted, Retexted };
+
 // Measured from the font, not the way the label measures itself.
 bool Fits(const QLabel &label)
 {
@@ -233,13 +236,18 @@ private slots:
         QTest::addColumn<int>("margin");
         QTest::addColumn<int>("indent");
         QTest::addColumn<bool>("framed");
+        QTest::addColumn<Fitting>("fitting");
         const int top = Qt::AlignHCenter | Qt::AlignTop;
         // clang-format off
-        QTest::newRow("centred, wrapped") << top << true << 0 << -1 << false;
-        QTest::newRow("one line, middle") << int(Qt::AlignLeft | Qt::AlignVCenter) << false << 0 << -1 << false;
-        QTest::newRow("at the foot, margin") << int(Qt::AlignRight | Qt::AlignBottom) << true << 3 << -1 << false;
-        QTest::newRow("indented") << int(Qt::AlignLeft | Qt::AlignTop) << true << 0 << 7 << false;
-        QTest::newRow("framed") << int(Qt::AlignLeft | Qt::AlignVCenter) << true << 1 << -1 << true;
+        QTest::newRow("centred, wrapped") << top << true << 0 << -1 << false << Fitting::None;
+        QTest::newRow("one line, middle") << int(Qt::AlignLeft | Qt::AlignVCenter) << false << 0 << -1 << false << Fitting::None;
+        QTest::newRow("at the foot, margin") << int(Qt::AlignRight | Qt::AlignBottom) << true << 3 << -1 << false << Fitting::None;
+        QTest::newRow("indented") << int(Qt::AlignLeft | Qt::AlignTop) << true << 0 << 7 << false << Fitting::None;
+        QTest::newRow("framed") << int(Qt::AlignLeft | Qt::AlignVCenter) << true << 1 << -1 << true << Fitting::None;
+        // The link draws from the document that fitted it, unless the text
+        // has changed since.
+        QTest::newRow("fitted") << top << true << 0 << -1 << false << Fitting::Fitted;
+        QTest::newRow("fitted, then a new text") << top << true << 0 << -1 << false << Fitting::Retexted;
         // clang-format on
     }
 
@@ -250,6 +258,7 @@ private slots:
         QFETCH(int, margin);
         QFETCH(int, indent);
         QFETCH(bool, framed);
+        QFETCH(Fitting, fitting);
         QWidget window;
         LinkLabel link(&window);
         QLabel label(&window);
@@ -262,7 +271,11 @@ private slots:
             shown->setMargin(margin);
             shown->setIndent(indent);
             shown->setFrameStyle(framed ? QFrame::Box : QFrame::NoFrame);
-            shown->resize(170, 70);
+            // A size of its own for each fitting: one fitted before is not
+            // measured again.
+            shown->resize(170, fitting == Fitting::None     ? 70
+                               : fitting == Fitting::Fitted ? 40
+                                                            : 38);
             QPalette colours = shown->palette();
             colours.setColor(QPalette::WindowText, Qt::darkMagenta);
             shown->setPalette(colours);
@@ -272,6 +285,13 @@ private slots:
         // Where the window gets the keys (Windows), the link has the focus
         // and draws the style's frame, which the label does not.
         link.clearFocus();
+        for (QLabel *shown : {static_cast<QLabel *>(&link), &label}) {
+            if (fitting != Fitting::None)
+                FitTextToLabel(shown);
+            if (fitting == Fitting::Retexted)
+                shown->setText(QStringLiteral("Visit now."));
+        }
+        QVERIFY(fitting == Fitting::None || link.font().pointSizeF() < window.font().pointSizeF());
         QCOMPARE(link.grab().toImage(), label.grab().toImage());
     }
 
