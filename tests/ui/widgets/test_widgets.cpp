@@ -271,11 +271,11 @@ private slots:
             shown->setMargin(margin);
             shown->setIndent(indent);
             shown->setFrameStyle(framed ? QFrame::Box : QFrame::NoFrame);
-            // A size of its own for each fitting: one fitted before is not
-            // measured again.
+            // A size of its own for each fitting, too low for the text: one
+            // fitted before is not measured again.
             shown->resize(170, fitting == Fitting::None     ? 70
-                               : fitting == Fitting::Fitted ? 40
-                                                            : 38);
+                               : fitting == Fitting::Fitted ? 30
+                                                            : 28);
             QPalette colours = shown->palette();
             colours.setColor(QPalette::WindowText, Qt::darkMagenta);
             shown->setPalette(colours);
@@ -291,7 +291,6 @@ private slots:
             if (fitting == Fitting::Retexted)
                 shown->setText(QStringLiteral("Visit now."));
         }
-        QVERIFY(fitting == Fitting::None || link.font().pointSizeF() < window.font().pointSizeF());
         QCOMPARE(link.grab().toImage(), label.grab().toImage());
     }
 
