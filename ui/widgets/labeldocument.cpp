@@ -38,14 +38,16 @@ std::unique_ptr<QTextDocument> LabelDocument(const QLabel *label, Qt::TextFormat
 
 QString LaidOutFor(const QLabel *label, const QFont &font, qreal width)
 {
-    return font.toString() + QChar(0) + label->text() + QChar(0) + QString::number(width)
-           + QLatin1Char(' ') + QString::number(int(label->alignment())) + QLatin1Char(' ')
-           + QString::number(int(label->wordWrap()));
+    QString laidOutFor = font.toString() + QChar(0) + label->text() + QChar(0);
+    for (const qreal value :
+         {width, qreal(label->textFormat()), qreal(label->alignment()), qreal(label->wordWrap())})
+        laidOutFor += QString::number(value) + QLatin1Char(' ');
+    return laidOutFor;
 }
 
 void KeepLaidOut(QLabel *label, std::unique_ptr<QTextDocument> document)
 {
-    TakeLaidOut(label, QString());
+    TakeLaidOut(label, QString()); // the one kept before, if any, goes
     document->setObjectName(QLatin1String(KeptName));
     document->setProperty(KeptFor,
                           LaidOutFor(label, document->defaultFont(), document->textWidth()));

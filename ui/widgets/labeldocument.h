@@ -15,7 +15,7 @@ class QLabel;
 std::unique_ptr<QTextDocument> LabelDocument(const QLabel *label, Qt::TextFormat format);
 
 // All that the label's document is laid out for, in `font` at `width`:
-// text, alignment and word wrap besides.
+// text, its format, alignment and word wrap besides.
 QString LaidOutFor(const QLabel *label, const QFont &font, qreal width);
 
 // A document that measured the label's text, handed on to the label so

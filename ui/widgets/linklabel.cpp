@@ -159,7 +159,7 @@ void LinkLabel::drawText()
     const QRectF room = TextRoom(this);
     const QString shownFor = LaidOutFor(this, font(), room.width());
     if (!m_shown || shownFor != m_shownFor) {
-        // The document that fitted the text to the label, if it is this.
+        // The one that fitting the label laid out, where it is this one.
         m_shown = TakeLaidOut(this, shownFor);
         if (!m_shown) {
             m_shown = LabelDocument(this, Qt::PlainText);
