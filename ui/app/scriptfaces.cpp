@@ -42,10 +42,12 @@ void InstallScriptFaces(const QLocale &language)
     // generic "Sans Serif", which has no face of its own: Qt would draw the
     // menus' spaces, digits and brackets in the first face named here, and
     // search fontconfig's fallback once more for each script. Resolved, it
-    // names the sans face that fontconfig picks.
+    // names the sans face that fontconfig picks. (Only there: setting the
+    // application's font drops the fonts a desktop theme gives its menus
+    // and message boxes.)
     QFont application = QApplication::font();
-    if (const QString family = QFontInfo(application).family(); family != application.family()) {
-        application.setFamily(family);
+    if (application.family() == QLatin1String("Sans Serif")) {
+        application.setFamily(QFontInfo(application).family());
         QApplication::setFont(application);
     }
     // On the families text is drawn in: the application's (menus, message
