@@ -158,17 +158,16 @@ double FittedSize(const QLabel *label, const TextMeasure &measure)
     return points;
 }
 
-// All that FittedSize depends on.
+// All that FittedSize depends on: what the text is laid out for, and the
+// room around it.
 QString Situation(const QLabel *label)
 {
     const QMargins margins = label->contentsMargins();
-    QString key = label->font().toString() + QChar(0) + label->text() + QChar(0);
+    QString key = LaidOutFor(label, label->font(), label->width());
     for (const int value :
-         {label->width(), label->height(), RoomHeight(label), label->logicalDpiY(),
-          int(label->wordWrap()), int(label->alignment()), int(label->textFormat()),
-          int(label->focusPolicy()), int(label->textInteractionFlags()), label->margin(),
-          label->indent(), label->frameWidth(), margins.left(), margins.top(), margins.right(),
-          margins.bottom()})
+         {label->height(), RoomHeight(label), label->logicalDpiY(), int(label->focusPolicy()),
+          int(label->textInteractionFlags()), label->margin(), label->indent(), label->frameWidth(),
+          margins.left(), margins.top(), margins.right(), margins.bottom()})
         key += QString::number(value) + QLatin1Char(' ');
     return key;
 }
