@@ -5,6 +5,7 @@
 
 #include "engine/reading.h"
 #include "platform/updatereminder.h"
+#include "ui/app/caption.h"
 #include "ui/app/fontsubstitutes.h"
 #include "ui/app/language.h"
 #include "ui/exit/frmExitScreen.h"
@@ -119,11 +120,6 @@ QString Misfit(QLabel *label, double from)
     return found.join(QLatin1String(", "));
 }
 
-QString Plain(QString text)
-{
-    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-}
-
 // The weight a face declares for itself (its OS/2 table's weight class):
 // a regular face that is thickened to look bold keeps its regular weight.
 int FaceWeight(const QRawFont &font)
@@ -138,7 +134,7 @@ bool DrawnBold(const QWidget *widget, const QString &text)
 {
     if (!widget->font().bold())
         return true;
-    QTextLayout layout(Plain(text), widget->font());
+    QTextLayout layout(WithoutMnemonic(text), widget->font());
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
         line.setLineWidth(widget->width());
@@ -184,8 +180,8 @@ void Collect(QWidget *window, Texts &texts, const QHash<QLabel *, double> &made)
             option.initFrom(check);
             const QRect room =
                 check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
-            texts[name] = {check->text(),
-                           metrics.horizontalAdvance(Plain(check->text())) <= room.width()};
+            texts[name] = {check->text(), metrics.horizontalAdvance(WithoutMnemonic(check->text()))
+                                              <= room.width()};
         } else if (auto *button = qobject_cast<QPushButton *>(w)) {
             QStyleOptionButton option;
             option.initFrom(button);
@@ -194,8 +190,8 @@ void Collect(QWidget *window, Texts &texts, const QHash<QLabel *, double> &made)
             // The big button wraps its caption; the others keep it on one line.
             const bool fits =
                 button->inherits("WrapButton")
-                    ? Wraps(metrics, room, Plain(button->text()), Qt::AlignCenter)
-                    : metrics.horizontalAdvance(Plain(button->text())) <= room.width();
+                    ? Wraps(metrics, room, WithoutMnemonic(button->text()), Qt::AlignCenter)
+                    : metrics.horizontalAdvance(WithoutMnemonic(button->text())) <= room.width();
             texts[name] = {button->text(), fits, 0, QString(), DrawnBold(button, button->text())};
         } else if (auto *group = qobject_cast<QGroupBox *>(w); group && !group->title().isEmpty()) {
             texts[name] = {group->title(), metrics.horizontalAdvance(group->title()) < w->width(),
@@ -322,7 +318,7 @@ bool SameInEveryLanguage(const QString &text)
 {
     static const QRegularExpression kept(
         QStringLiteral(R"(^(Gemvara( v\d+\.\d+)?|[\d\s]*|https?://\S+|[\w.]+@[\w.]+|Hi|Ann|Bo)$)"));
-    return kept.match(Plain(text)).hasMatch();
+    return kept.match(WithoutMnemonic(text)).hasMatch();
 }
 
 } // namespace
